@@ -1,0 +1,22 @@
+# Native build: the portable logic with its unit tests under the sanitizers,
+# and the end-to-end scenarios that drive the Windows build under Wine.
+enable_testing()
+find_package(GTest REQUIRED)
+
+set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+
+add_library(tirvane_portable STATIC ${PORTABLE_SOURCES})
+target_include_directories(tirvane_portable PUBLIC src)
+target_compile_options(tirvane_portable PUBLIC ${SANITIZE})
+target_link_options(tirvane_portable PUBLIC ${SANITIZE})
+
+file(GLOB UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*_test.cpp)
+add_executable(unit_tests ${UNIT_TESTS})
+target_link_libraries(unit_tests PRIVATE tirvane_portable GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
+
+set(TIRVANE_WINDOWS_BUILD "" CACHE PATH "build folder of the x86-64 Windows program, for the end-to-end tests")
+if(TIRVANE_WINDOWS_BUILD)
+  include(tests/e2e/scenarios.cmake)
+endif()

@@ -1,0 +1,27 @@
+#include "app/app_error.h"
+
+#include <algorithm>
+
+#include "app/shift_jis.h"
+
+std::string FillIn(std::string_view pattern, std::string_view value) {
+  std::string result(pattern);
+  std::size_t at = std::min(result.find("%s"), result.find("%d"));
+  if (at != std::string::npos) result.replace(at, 2, value);
+  return result;
+}
+
+std::string ErrorBoxText(std::string_view message) {
+  std::string text(message);
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+  return text;
+}
+
+std::string ApplicationTitle(std::string_view exeFileName) {
+  std::string title(exeFileName.substr(0, exeFileName.find('.')));
+  if (title.empty()) return title;
+  for (std::size_t i = CharLengthAt(title, 0); i < title.size(); i += CharLengthAt(title, i)) {
+    if (CharLengthAt(title, i) == 1 && title[i] >= 'A' && title[i] <= 'Z') title[i] += 'a' - 'A';
+  }
+  return title;
+}

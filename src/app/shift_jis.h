@@ -1,0 +1,16 @@
+#pragma once
+// Shift-JIS (code page 932) byte rules shared by the path and text helpers.
+
+#include <cstddef>
+#include <string_view>
+
+// True for a byte that starts a double-byte character; the byte after it is
+// its second half, which may be any of "\", ":" or ".".
+inline bool IsShiftJisLeadByte(unsigned char c) {
+  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+// Length in bytes of the character that starts at text[i].
+inline std::size_t CharLengthAt(std::string_view text, std::size_t i) {
+  return IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+}

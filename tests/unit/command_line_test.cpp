@@ -1,0 +1,47 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SplitCase {
+  const char* line;
+  const char* firstArgument;
+};
+
+const SplitCase kSplitCases[] = {
+    {"C:\\T\\Tirvane.exe", ""},
+    {"C:\\T\\Tirvane.exe   ", ""},
+    {"C:\\T\\Tirvane.exe C:\\a.jpg", "C:\\a.jpg"},
+    // The Send To shortcut: two quote characters before the picture.
+    {"C:\\T\\Tirvane.exe \"\" C:\\a.jpg", "C:\\a.jpg"},
+    {"C:\\T\\Tirvane.exe \"\" \"C:\\My Pics\\a.jpg\"", "C:\\My Pics\\a.jpg"},
+    {"\"C:\\Program Files\\T\\Tirvane.exe\" \"-r\"", "-r"},
+    {"C:\\T\\Tirvane.exe C:\\My\" \"Pics", "C:\\My Pics"},
+    {"C:\\T\\Tirvane.exe \"\"\"\" x", "x"},
+    {"C:\\T\\Tirvane.exe \"\"", ""},
+    {"C:\\T\\Tirvane.exe a b c", "a"},
+    {"C:\\T\\Tirvane.exe\ta", "a"},
+    {"C:\\T\\Tirvane.exe \x01\x1f" "a", "a"},
+    {"C:\\T\\Tirvane.exe \"unclosed quote", "unclosed quote"},
+    {"C:\\T\\Tirvane.exe a\"\"b", "ab"},
+    {"C:\\T\\Tirvane.exe \"\"a", "a"},
+    {"C:\\T\\Tirvane.exe C:\\表示\\ビ.pvl", "C:\\表示\\ビ.pvl"},
+    {"\"\" C:\\T\\Tirvane.exe x", "x"},
+    {"", ""},
+};
+
+TEST(CommandLine, FirstArgument) {
+  for (const auto& c : kSplitCases) {
+    SCOPED_TRACE(c.line);
+    EXPECT_EQ(FirstArgument(c.line), c.firstArgument);
+  }
+}
+
+TEST(CommandLine, LongTokensAreNeverCut) {
+  std::string longPath = "C:\\" + std::string(10000, 'a') + ".jpg";
+  EXPECT_EQ(FirstArgument("x.exe " + longPath + " next"), longPath);
+  EXPECT_EQ(FirstArgument("x.exe \"" + longPath + "\""), longPath);
+}
+
+}  // namespace

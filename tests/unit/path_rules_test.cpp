@@ -1,0 +1,79 @@
+#include "app/path_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "app/folders.h"
+
+namespace {
+
+struct PathCase {
+  const char* path;
+  const char* folder;
+  const char* fileName;
+  const char* extension;
+  const char* baseName;
+};
+
+// 表 is 95 5C and ソ is 83 5C: their second byte is a backslash.
+const PathCase kPathCases[] = {
+    {"C:\\x.exe", "C:\\", "x.exe", ".exe", "x"},
+    {"C:\\A\\x.exe", "C:\\A", "x.exe", ".exe", "x"},
+    {"C:\\A\\B\\", "C:\\A\\B", "", "", ""},
+    {"\\\\server\\share\\a.jpg", "\\\\server\\share", "a.jpg", ".jpg", "a"},
+    {"\\\\x", "\\\\", "x", "", "x"},
+    {"C:x.jpg", "C:", "x.jpg", ".jpg", "x"},
+    {"a.jpg", "", "a.jpg", ".jpg", "a"},
+    {"noext", "", "noext", "", "noext"},
+    {"C:\\dir.d\\file", "C:\\dir.d", "file", "", "file"},
+    {"C:\\a.b.pvl", "C:\\", "a.b.pvl", ".pvl", "a.b"},
+    {"C:\\表", "C:\\", "表", "", "表"},
+    {"C:\\一覧表\\旅行.pvl", "C:\\一覧表", "旅行.pvl", ".pvl", "旅行"},
+    {"D:\\ソフト\\表.jpg", "D:\\ソフト", "表.jpg", ".jpg", "表"},
+    {"表示", "", "表示", "", "表示"},
+    {"C:\\.pvl", "C:\\", ".pvl", ".pvl", ""},
+};
+
+TEST(PathRules, SplitsOnlyAtSingleByteDelimiters) {
+  for (const auto& c : kPathCases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(FolderOf(c.path), c.folder);
+    EXPECT_EQ(FileNameOf(c.path), c.fileName);
+    EXPECT_EQ(ExtensionOf(c.path), c.extension);
+    EXPECT_EQ(BaseNameOf(c.path), c.baseName);
+  }
+}
+
+TEST(PathRules, ChangeExtension) {
+  EXPECT_EQ(ChangeExtension("C:\\a\\Tirvane.exe", ".ini"), "C:\\a\\Tirvane.ini");
+  EXPECT_EQ(ChangeExtension("C:\\a.d\\b", ".ini"), "C:\\a.d\\b.ini");
+  EXPECT_EQ(ChangeExtension("x.tar.gz", ""), "x.tar");
+  EXPECT_EQ(ChangeExtension("表.jpg", ".bmp"), "表.bmp");
+  EXPECT_EQ(ChangeExtension("表", ".bmp"), "表.bmp");
+}
+
+TEST(PathRules, LeadByteAndBackslashAreOneCharacter) {
+  EXPECT_EQ(FileNameOf("a\x95\\b"), "a\x95\\b");
+  // A lead byte at the very end stands alone.
+  EXPECT_EQ(FileNameOf("C:\\a\x95"), "a\x95");
+  EXPECT_EQ(FolderOf("C:\\a\x95"), "C:\\");
+}
+
+TEST(Folders, DataFolderIsTheRecentFoldersParent) {
+  EXPECT_EQ(DataFolderFromRecent("C:\\WINDOWS\\Recent"), "C:\\WINDOWS\\Tirvane\\");
+  EXPECT_EQ(DataFolderFromRecent("C:\\Documents and Settings\\user\\Recent"),
+            "C:\\Documents and Settings\\user\\Tirvane\\");
+  EXPECT_EQ(DataFolderFromRecent("C:\\ユーザー表\\Recent"), "C:\\ユーザー表\\Tirvane\\");
+}
+
+TEST(Folders, TempFolderAndSettingsFollowTheExecutablesName) {
+  EXPECT_EQ(TempFolderFrom("C:\\WINDOWS\\TEMP\\", "C:\\Prog\\Tirvane.exe"), "C:\\WINDOWS\\TEMP\\Tirvane\\");
+  EXPECT_EQ(TempFolderFrom("C:\\T\\", "C:\\Prog\\Foo.exe"), "C:\\T\\Foo\\");
+  EXPECT_EQ(TempFolderFrom("", "C:\\Prog\\Tirvane.exe"), "C:\\Prog\\Tirvane\\");
+  EXPECT_EQ(SettingsPathFor("C:\\W\\Tirvane\\", "C:\\Prog\\Tirvane.exe"), "C:\\W\\Tirvane\\Tirvane.ini");
+  EXPECT_EQ(SettingsPathFor("C:\\W\\Tirvane\\", "C:\\Prog\\Foo.exe"), "C:\\W\\Tirvane\\Foo.ini");
+  EXPECT_EQ(SettingsPathFor("C:\\W\\", "C:\\表\\表.exe"), "C:\\W\\表.ini");
+  EXPECT_EQ(DriveRootOf("C:\\Prog\\Tirvane.exe"), "C:\\");
+  EXPECT_EQ(DriveRootOf("D:\\Tirvane.exe"), "D:\\");
+}
+
+}  // namespace
