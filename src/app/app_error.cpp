@@ -5,9 +5,11 @@
 #include "app/shift_jis.h"
 
 std::string FillIn(std::string_view pattern, std::string_view value) {
-  std::string result(pattern);
-  std::size_t at = std::min(result.find("%s"), result.find("%d"));
-  if (at != std::string::npos) result.replace(at, 2, value);
+  std::size_t at = std::min(pattern.find("%s"), pattern.find("%d"));
+  if (at == std::string_view::npos) return std::string(pattern);
+  std::string result(pattern.substr(0, at));
+  result += value;
+  result += pattern.substr(at + 2);
   return result;
 }
 

@@ -1,0 +1,39 @@
+# Windows build: Tirvane.exe, and the driver the end-to-end tests use.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "AMD64")
+  set(TARGET_ARCH x86_64)
+else()
+  set(TARGET_ARCH i686)
+endif()
+set(LIBJPEG_ROOT "${CMAKE_SOURCE_DIR}/build/deps/${TARGET_ARCH}" CACHE PATH "libjpeg-turbo built for this target")
+
+set(WINDOWS_SOURCES
+  src/app/application.cpp
+  src/app/file_io.cpp
+  src/app/lifecycle.cpp
+  src/app/main.cpp
+  src/app/platform.cpp
+  src/app/settings_file.cpp
+  src/list/list_commands.cpp
+  src/list/list_file.cpp
+  src/list/picture_list.cpp
+  src/view/command_table.cpp
+  src/view/file_dialog.cpp
+  src/view/form1.cpp
+  src/view/load_picture.cpp
+)
+
+add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/res")
+
+add_executable(Tirvane WIN32 ${PORTABLE_SOURCES} ${WINDOWS_SOURCES} res/tirvane.rc)
+target_include_directories(Tirvane PRIVATE src ${LIBJPEG_ROOT}/include)
+target_link_libraries(Tirvane PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a comdlg32 shell32 ole32 uuid gdi32 user32)
+target_link_options(Tirvane PRIVATE -static -mwindows)
+set_source_files_properties(res/tirvane.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/res/tirvane.ico;${CMAKE_SOURCE_DIR}/res/home_glyph.bmp;${CMAKE_SOURCE_DIR}/res/tirvane.manifest")
+
+if(TARGET_ARCH STREQUAL "x86_64")
+  add_executable(tvdriver tests/e2e/driver.cpp)
+  target_include_directories(tvdriver PRIVATE src)
+  target_link_options(tvdriver PRIVATE -static)
+endif()

@@ -1,0 +1,42 @@
+#pragma once
+// The application object: its title, the message loop, and the boundary at
+// which a failure ends the command and shows the general error box.
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+namespace Application {
+
+// The executable's file name up to its first ".", the rest in lower case.
+const std::string& Title();
+
+void SetMainWindow(HWND window, HACCEL shortcuts);
+
+// Runs the message loop until the end is requested; shows the main window
+// first, as the shell asked.
+void Run(int showCommand);
+
+// Handles every waiting message (shortcuts included), so the window repaints
+// and answers during long work; a command chosen meanwhile runs to its end.
+void ProcessMessages();
+
+// Requests the end of the program; the loop ends when it takes this up.
+void Terminate();
+bool Terminated();
+
+// The general error box: the text ("." appended when its last byte sorts
+// after "."), the title as caption, a stop icon and OK.
+void ShowErrorBox(const std::string& message);
+
+template <class Work>
+void RunGuarded(Work&& work) {
+  try {
+    work();
+  } catch (const std::exception& error) {
+    ShowErrorBox(error.what());
+  }
+}
+
+}  // namespace Application

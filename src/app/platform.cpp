@@ -1,0 +1,48 @@
+#include "app/platform.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "app/app_error.h"
+#include "app/path_rules.h"
+
+std::string ExecutablePath() {
+  std::vector<char> buffer(MAX_PATH);
+  for (;;) {
+    DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (length < buffer.size()) return std::string(buffer.data(), length);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::string RecentFolderPath() {
+  LPITEMIDLIST list = nullptr;
+  char path[MAX_PATH] = "";
+  if (SUCCEEDED(SHGetSpecialFolderLocation(GetDesktopWindow(), CSIDL_RECENT, &list))) {
+    if (!SHGetPathFromIDListA(list, path)) path[0] = '\0';
+    CoTaskMemFree(list);
+  }
+  return path;
+}
+
+std::string TempPath() {
+  char path[MAX_PATH + 1] = "";
+  DWORD length = GetTempPathA(sizeof path, path);
+  return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
+}
+
+bool FolderExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ApplicationTitleOfThisProgram() {
+  return ApplicationTitle(FileNameOf(ExecutablePath()));
+}

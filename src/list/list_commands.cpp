@@ -1,0 +1,50 @@
+// The File menu's list commands: open a list file, save it, save it as.
+#include "app/app_error.h"
+#include "app/app_state.h"
+#include "app/path_rules.h"
+#include "list/list_file.h"
+#include "view/file_dialog.h"
+#include "view/form1.h"
+
+namespace {
+
+const FileDialog OpenDialog2{FileDialog::Kind::Open, "画像一覧|*.pvl", nullptr};
+const FileDialog SaveDialog2{FileDialog::Kind::Save, "画像一覧ファイル|*.pvl", ".pvl"};
+
+std::string ListCaption() { return "[" + BaseNameOf(ListName) + "]"; }
+
+}  // namespace
+
+void TForm1::OpenListFile(const std::string& path) {
+  ListName = path;
+  try {
+    LoadListFromFile(ListBox1, path);
+    ListBox1.Select(0);
+  } catch (const AppError&) {
+    // A list that cannot be read opens empty; its name is kept, so the next
+    // save creates the file there.
+    ListBox1.Clear();
+  }
+  SetCaption(ListCaption());
+  LoadPicture();
+}
+
+void TForm1::N4Click() {
+  if (auto path = ShowFileDialog(Handle(), OpenDialog2, ListName)) OpenListFile(*path);
+}
+
+void TForm1::N111Click() {
+  if (ListName == kNewListName) {
+    N21Click();
+    return;
+  }
+  SaveListToFile(ListBox1, ListName);
+}
+
+void TForm1::N21Click() {
+  auto path = ShowFileDialog(Handle(), SaveDialog2, ListName);
+  if (!path) return;
+  ListName = *path;
+  SaveListToFile(ListBox1, ListName);
+  SetCaption(ListCaption());
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The picture list: the entries held by the list-box control ListBox1, its
+// only store, with the selection rules every part of the program relies on.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+class PictureList {
+ public:
+  void Attach(HWND listBox) { box_ = listBox; }
+  HWND Handle() const { return box_; }
+
+  int Count() const;
+  // Throws "リストのインデックスが範囲を超えています (%d)" outside the list.
+  std::string At(int index) const;
+  std::vector<std::string> Entries() const;
+  // Throws "行を挿入できません" when the list takes no more entries.
+  void Append(const std::string& entry);
+  // Keeps the selected index as it was.
+  void Replace(int index, const std::string& entry);
+  // The selected entry removed leaves no selection; one above it keeps the
+  // same entry selected. An index outside the list removes nothing.
+  void Remove(int index);
+  void Clear();
+  // The first entry equal to text when letter case is ignored, or -1.
+  int Find(const std::string& text) const;
+  int Selected() const;
+  // -1 removes the selection; an index outside the list is refused.
+  void Select(int index);
+  // Clears the list and fills it with entries, redrawing it once at the end.
+  void Load(const std::vector<std::string>& entries);
+
+ private:
+  void Insert(int index, const std::string& entry);
+  HWND box_ = nullptr;
+};

@@ -1,0 +1,105 @@
+#include "view/command_table.h"
+
+#include <vector>
+
+#include "view/form1.h"
+
+namespace {
+
+constexpr BYTE kCtrl = FCONTROL;
+constexpr BYTE kCtrlAlt = FCONTROL | FALT;
+
+using enum RowKind;
+using enum CommandId;
+
+const Command kCommands[] = {
+    {Menu, File1, "ファイル(&F)", {}, nullptr},
+    {Item, Open1, "開く(&O)", {kCtrl, 'O'}, nullptr},
+    {Item, Z1, "書庫ﾌｧｲﾙを開く(&Z)", {kCtrl, 'Z'}, nullptr},
+    {Item, Save1, "保存(&S)", {kCtrl, 'S'}, nullptr},
+    {Item, N1, "フォルダを開く(&D)", {kCtrl, 'D'}, nullptr},
+    {Item, X1, "閉じる(X)", {kCtrl, 'X'}, &TForm1::X1Click},
+    {Item, C1, "一覧を初期化(&C)", {kCtrl, 'C'}, nullptr},
+    {Item, N111, "一覧を保存(&L)", {kCtrl, 'L'}, &TForm1::N111Click},
+    {Item, N21, "一覧を別の名前で保存(&R)", {kCtrlAlt, 'L'}, &TForm1::N21Click},
+    {Item, N4, "一覧を開く(&P)", {kCtrlAlt, 'O'}, &TForm1::N4Click},
+    {Menu, List1, "画像(&G)", {}, nullptr},
+    {Item, Delete1, "削除(&D)", {0, VK_DELETE}, nullptr},
+    {Item, W1, "壁紙に指定(&W)", {kCtrl, 'W'}, nullptr},
+    {Item, S1, "ショートカットを作成(&S)", {kCtrl, 'H'}, nullptr},
+    {Menu, N2, "設定(&O)", {}, nullptr},
+    {Item, S2, "[送る]に登録(&T)", {kCtrl, 'T'}, nullptr},
+    {Item, R1, "ﾗﾝﾀﾞﾑ壁紙(&R)", {kCtrlAlt, 'R'}, nullptr},
+    {Item, S4, "ﾘｽﾄをｽｸﾘｰﾝｾｲﾊﾞｰに設定(&S)", {kCtrl, 'B'}, nullptr},
+    {Item, R2, "ｽｸﾘｰﾝｾｲﾊﾞｰ起動(&R)", {kCtrl, 'R'}, nullptr},
+    {Separator, N3, "", {}, nullptr},
+    // Ctrl+Z is Z1's, which comes first; this option is reached by the menu.
+    {Item, S3, "サイズを合わせる(&Z)", {kCtrl, 'Z'}, nullptr},
+    {Item, Tile1, "並べて表示(&T)", {kCtrl, 'E'}, nullptr},
+    {Item, L1, "位置を合わせる(&L)", {kCtrl, 'A'}, nullptr},
+    {Menu, M1, "作者(&M)", {}, nullptr},
+    {Item, O1, "ぽるん堂(&O)", {kCtrl, 'M'}, nullptr},
+    {Item, N5, "バージョン情報(&V)", {kCtrl, 'V'}, nullptr},
+};
+
+}  // namespace
+
+std::span<const Command> CommandTable() { return kCommands; }
+
+const Command* FindCommand(CommandId id) {
+  for (const Command& command : kCommands) {
+    if (command.id == id) return &command;
+  }
+  return nullptr;
+}
+
+std::string ShortcutText(Shortcut shortcut) {
+  if (shortcut.key == 0) return {};
+  std::string text;
+  if (shortcut.modifiers & FCONTROL) text += "Ctrl+";
+  if (shortcut.modifiers & FALT) text += "Alt+";
+  if (shortcut.key == VK_DELETE) {
+    text += "Del";
+  } else {
+    text += static_cast<char>(shortcut.key);
+  }
+  return text;
+}
+
+std::string MenuItemText(const Command& command, bool optionMark) {
+  std::string text = optionMark ? std::string("* ") + command.caption : std::string(command.caption);
+  std::string keys = ShortcutText(command.shortcut);
+  if (!keys.empty()) text += "\t" + keys;
+  return text;
+}
+
+HMENU BuildMenuBar() {
+  HMENU bar = CreateMenu();
+  HMENU popup = nullptr;
+  for (const Command& command : kCommands) {
+    UINT id = static_cast<UINT>(command.id);
+    switch (command.kind) {
+      case RowKind::Menu:
+        popup = CreatePopupMenu();
+        AppendMenuA(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), command.caption);
+        break;
+      case RowKind::Separator:
+        AppendMenuA(popup, MF_SEPARATOR, id, nullptr);
+        break;
+      case RowKind::Item:
+        AppendMenuA(popup, MF_STRING | (command.handler ? 0 : MF_GRAYED), id, MenuItemText(command, false).c_str());
+        break;
+    }
+  }
+  return bar;
+}
+
+HACCEL BuildShortcutTable() {
+  std::vector<ACCEL> keys;
+  for (const Command& command : kCommands) {
+    if (command.kind != RowKind::Item || command.shortcut.key == 0) continue;
+    keys.push_back({static_cast<BYTE>(FVIRTKEY | command.shortcut.modifiers), command.shortcut.key,
+                    static_cast<WORD>(command.id)});
+  }
+  return CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size()));
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The command table: every menu, item, caption, shortcut and handler, in menu
+// order. The menu bar and the shortcut table are both built from it, so the
+// first item with a shortcut is the one a key runs.
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+
+#include "view/command_ids.h"
+
+class TForm1;
+using CommandHandler = void (TForm1::*)();
+
+enum class RowKind { Menu, Item, Separator };
+
+struct Shortcut {
+  BYTE modifiers = 0;  // FCONTROL, FALT
+  WORD key = 0;        // virtual-key code; 0 for none
+};
+
+struct Command {
+  RowKind kind;
+  CommandId id;
+  const char* caption;
+  Shortcut shortcut;
+  CommandHandler handler;  // null: not offered yet, shown greyed
+};
+
+std::span<const Command> CommandTable();
+const Command* FindCommand(CommandId id);
+
+// "Ctrl+O", "Ctrl+Alt+L", "Del".
+std::string ShortcutText(Shortcut shortcut);
+
+// The item's text: the caption, "* " before it for an option that is on,
+// and its shortcut after a tab.
+std::string MenuItemText(const Command& command, bool optionMark);
+
+HMENU BuildMenuBar();
+HACCEL BuildShortcutTable();

@@ -1,0 +1,174 @@
+#include "view/form1.h"
+
+#include "app/application.h"
+#include "view/command_table.h"
+#include "view/resource_ids.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+constexpr const char* kClassName = "TForm1";
+constexpr int kListBoxId = 1;
+constexpr int kSplitterWidth = 3;
+}  // namespace
+
+TForm1* TForm1::Create(HINSTANCE instance) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &TForm1::WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kMainIcon));
+  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExA(&windowClass);
+
+  auto* form = new TForm1;
+  Form1 = form;
+  CreateWindowExA(0, kClassName, "skTirvane", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kDesignBounds.left,
+                  kDesignBounds.top, kDesignBounds.right - kDesignBounds.left,
+                  kDesignBounds.bottom - kDesignBounds.top, nullptr, BuildMenuBar(), instance, form);
+  return form;
+}
+
+LRESULT CALLBACK TForm1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    form->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return form ? form->OnMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_SIZE:
+      OnSize();
+      return 0;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+void TForm1::OnCreate() {
+  LOGFONTA face{};
+  face.lfHeight = -12;
+  face.lfWeight = FW_NORMAL;
+  face.lfCharSet = SHIFTJIS_CHARSET;
+  lstrcpynA(face.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+  font_ = CreateFontIndirectA(&face);
+
+  HWND listBox = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                 0, 0, listWidth_, 0, window_, reinterpret_cast<HMENU>(kListBoxId),
+                                 GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  ListBox1.Attach(listBox);
+  LayOut();
+
+  AttachHomeGlyph();
+  shortcuts_ = BuildShortcutTable();
+  Application::SetMainWindow(window_, shortcuts_);
+  // An error that escapes creation is shown, and creation goes on.
+  Application::RunGuarded([this] { FormCreate(); });
+}
+
+void TForm1::OnSize() {
+  LayOut();
+  Application::RunGuarded([this] { FormResize(); });
+}
+
+void TForm1::LayOut() {
+  RECT client;
+  GetClientRect(window_, &client);
+  MoveWindow(ListBox1.Handle(), 0, 0, listWidth_, client.bottom, TRUE);
+}
+
+void TForm1::OnCommand(WORD id, WORD code, HWND control) {
+  if (control) return;  // notifications of the list come with its own work
+  (void)code;
+  const auto* command = FindCommand(static_cast<CommandId>(id));
+  if (!command || !command->handler) return;
+  Application::RunGuarded([this, command] { (this->*command->handler)(); });
+}
+
+void TForm1::OnClose() {
+  // A failed save is reported, and the window closes all the same, so the
+  // user can always end the program.
+  Application::RunGuarded([this] { FormClose(); });
+  DestroyWindow(window_);
+}
+
+void TForm1::FormResize() { LoadPicture(); }
+
+void TForm1::SetCaption(const std::string& caption) { SetWindowTextA(window_, caption.c_str()); }
+
+std::string TForm1::Caption() const {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+RECT TForm1::Bounds() const {
+  RECT bounds;
+  GetWindowRect(window_, &bounds);
+  return bounds;
+}
+
+void TForm1::SetTop(int top) {
+  RECT r = Bounds();
+  MoveWindow(window_, r.left, top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void TForm1::SetLeft(int left) {
+  RECT r = Bounds();
+  MoveWindow(window_, left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void TForm1::SetHeight(int height) {
+  RECT r = Bounds();
+  MoveWindow(window_, r.left, r.top, r.right - r.left, height, TRUE);
+}
+
+void TForm1::SetWidth(int width) {
+  RECT r = Bounds();
+  MoveWindow(window_, r.left, r.top, width, r.bottom - r.top, TRUE);
+}
+
+void TForm1::ShowNormal() {
+  if (IsZoomed(window_) || IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+}
+
+void TForm1::SetOptionMark(CommandId option, bool on) {
+  const Command* command = FindCommand(option);
+  if (!command) return;
+  std::string text = MenuItemText(*command, on);
+  MENUITEMINFOA item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_STRING;
+  item.dwTypeData = text.data();
+  SetMenuItemInfoA(GetMenu(window_), static_cast<UINT>(option), FALSE, &item);
+}
+
+void TForm1::AttachHomeGlyph() {
+  auto glyph = static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kHomeGlyph), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!glyph) return;
+  MENUITEMINFOA item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_BITMAP;
+  item.hbmpItem = glyph;
+  SetMenuItemInfoA(GetMenu(window_), static_cast<UINT>(CommandId::O1), FALSE, &item);
+}

@@ -1,0 +1,68 @@
+#pragma once
+// The main window Form1 (class TForm1): the picture list on the left, the
+// picture view on the right, the menu bar. One window procedure forwards
+// each message to a small named handler.
+
+#include <windows.h>
+
+#include <string>
+
+#include "list/picture_list.h"
+#include "view/command_ids.h"
+
+class TForm1 {
+ public:
+  static TForm1* Create(HINSTANCE instance);
+
+  HWND Handle() const { return window_; }
+  PictureList ListBox1;
+
+  // Event handlers.
+  void FormCreate();
+  void FormClose();
+  void FormResize();
+
+  // Commands of the File menu.
+  void X1Click();
+  void N111Click();
+  void N21Click();
+  void N4Click();
+
+  void OpenListFile(const std::string& path);
+  void LoadPicture();
+
+  void SetCaption(const std::string& caption);
+  std::string Caption() const;
+
+  // Outer bounds in screen pixels, each applied at once.
+  RECT Bounds() const;
+  void SetTop(int top);
+  void SetLeft(int left);
+  void SetHeight(int height);
+  void SetWidth(int width);
+  // Restores a maximized or minimized window to its normal state.
+  void ShowNormal();
+
+  // The "* " mark on an option switch's caption.
+  void SetOptionMark(CommandId option, bool on);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCreate();
+  void OnSize();
+  void OnCommand(WORD id, WORD code, HWND control);
+  void OnClose();
+  void LayOut();
+  void AttachHomeGlyph();
+
+  HWND window_ = nullptr;
+  HFONT font_ = nullptr;
+  HACCEL shortcuts_ = nullptr;
+  int listWidth_ = 169;
+};
+
+extern TForm1* Form1;
+
+// The window's design size at 96 pixels per inch.
+inline constexpr RECT kDesignBounds = {221, 109, 221 + 555, 109 + 356};

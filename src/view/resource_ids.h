@@ -1,0 +1,5 @@
+#pragma once
+// Identifiers of the program's resources, shared by the code and the .rc file.
+
+#define kMainIcon 1
+#define kHomeGlyph 100

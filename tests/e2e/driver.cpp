@@ -1,0 +1,203 @@
+// Drives a running Tirvane.exe from outside, as a user would, and prints
+// what the user sees. Run under the same Wine as the program:
+//   tvdriver wait | caption | entries | selected | bounds | command ID
+//          | keys ctrl+alt+l | dialog-accept PATH | dialog-cancel
+//          | message-box | no-dialog MS | close | gone | lock PATH MS
+// Texts are printed as the program holds them (Shift-JIS), one per line.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kNameField = 1148;  // the file name box of the common dialogs
+constexpr int kMessageText = 0xFFFF;
+
+int Fail(const char* what) {
+  std::fprintf(stderr, "tvdriver: %s\n", what);
+  return 1;
+}
+
+void Print(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fputc('\n', stdout);
+}
+
+std::string Narrow(const std::wstring& text) {
+  int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string result(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), result.data(), size, nullptr, nullptr);
+  return result;
+}
+
+template <class Probe>
+auto WaitFor(Probe probe, int milliseconds) -> decltype(probe()) {
+  for (int waited = 0;; waited += 20) {
+    if (auto found = probe()) return found;
+    if (waited >= milliseconds) return {};
+    Sleep(20);
+  }
+}
+
+HWND MainWindow() {
+  HWND window = FindWindowA("TForm1", nullptr);
+  return window && IsWindowVisible(window) ? window : nullptr;
+}
+
+HWND ListBox(HWND main) { return FindWindowExA(main, nullptr, "LISTBOX", nullptr); }
+
+std::wstring TextOf(HWND window) {
+  LRESULT length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+// A visible dialog (file dialog or message box) owned by the main window.
+HWND OwnedDialog() {
+  struct Search {
+    HWND owner;
+    HWND found;
+  } search{FindWindowA("TForm1", nullptr), nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(data);
+        char name[16];
+        GetClassNameA(window, name, sizeof name);
+        if (IsWindowVisible(window) && std::string(name) == "#32770" && GetWindow(window, GW_OWNER) == s->owner) {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+WORD KeyCode(const std::wstring& name) {
+  if (name.size() == 1) return static_cast<WORD>(towupper(name[0]));
+  if (name == L"del") return VK_DELETE;
+  if (name == L"up") return VK_UP;
+  if (name == L"down") return VK_DOWN;
+  if (name == L"esc") return VK_ESCAPE;
+  if (name == L"enter") return VK_RETURN;
+  return 0;
+}
+
+int SendKeys(HWND main, const std::wstring& spec) {
+  std::vector<WORD> keys;
+  std::size_t start = 0;
+  while (start <= spec.size()) {
+    std::size_t plus = spec.find(L'+', start);
+    std::wstring part = spec.substr(start, plus == std::wstring::npos ? std::wstring::npos : plus - start);
+    WORD key = part == L"ctrl" ? VK_CONTROL : part == L"alt" ? VK_MENU : part == L"shift" ? VK_SHIFT : KeyCode(part);
+    if (!key) return Fail("unknown key");
+    keys.push_back(key);
+    if (plus == std::wstring::npos) break;
+    start = plus + 1;
+  }
+  SetForegroundWindow(main);
+  SetFocus(main);
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    inputs.push_back(input);
+  }
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = *it;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  return 0;
+}
+
+int Run(const std::vector<std::wstring>& args) {
+  if (args.empty()) return Fail("no command");
+  const std::wstring& verb = args[0];
+  auto arg = [&](std::size_t i) { return i < args.size() ? args[i] : std::wstring(); };
+
+  if (verb == L"lock") {
+    HANDLE file = CreateFileW(arg(1).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return Fail("cannot lock");
+    Print("locked");
+    std::fflush(stdout);
+    Sleep(std::stoi(arg(2)));
+    CloseHandle(file);
+    return 0;
+  }
+  if (verb == L"wait") return WaitFor(MainWindow, 20000) ? 0 : Fail("no main window");
+  if (verb == L"gone") return WaitFor([] { return FindWindowA("TForm1", nullptr) == nullptr; }, 20000) ? 0 : Fail("still running");
+
+  HWND main = WaitFor(MainWindow, 20000);
+  if (!main) return Fail("no main window");
+
+  if (verb == L"caption") {
+    Print(Narrow(TextOf(main)));
+  } else if (verb == L"entries") {
+    HWND list = ListBox(main);
+    LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+      text.resize(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()))));
+      Print(Narrow(text));
+    }
+  } else if (verb == L"selected") {
+    Print(std::to_string(SendMessageW(ListBox(main), LB_GETCURSEL, 0, 0)));
+  } else if (verb == L"bounds") {
+    WINDOWPLACEMENT placement{sizeof placement};
+    GetWindowPlacement(main, &placement);
+    RECT r;
+    GetWindowRect(main, &r);
+    Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+          std::to_string(r.bottom - r.top));
+  } else if (verb == L"command") {
+    PostMessageW(main, WM_COMMAND, std::stoi(arg(1)), 0);
+  } else if (verb == L"keys") {
+    return SendKeys(main, arg(1));
+  } else if (verb == L"dialog-accept" || verb == L"dialog-cancel") {
+    HWND dialog = WaitFor(OwnedDialog, 10000);
+    if (!dialog) return Fail("no dialog");
+    if (verb == L"dialog-cancel") {
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      return 0;
+    }
+    HWND name = GetDlgItem(dialog, kNameField);
+    if (!name) return Fail("dialog has no name field");
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1).c_str()));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  } else if (verb == L"message-box") {
+    HWND box = WaitFor(OwnedDialog, 10000);
+    if (!box) return Fail("no message box");
+    Print(Narrow(TextOf(box)));
+    Print(Narrow(TextOf(GetDlgItem(box, kMessageText))));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  } else if (verb == L"no-dialog") {
+    return WaitFor(OwnedDialog, std::stoi(arg(1))) ? Fail("a dialog is open") : 0;
+  } else if (verb == L"close") {
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    return WaitFor([] { return FindWindowA("TForm1", nullptr) == nullptr; }, 20000) ? 0 : Fail("did not close");
+  } else {
+    return Fail("unknown command");
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main() {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::wstring> args(argv + 1, argv + count);
+  LocalFree(argv);
+  int status = Run(args);
+  std::fflush(stdout);
+  return status;
+}
