@@ -47,6 +47,12 @@ HWND MainWindow() {
   return window && IsWindowVisible(window) ? window : nullptr;
 }
 
+// Waits until the window is gone; the program's next answer then comes after
+// the work that followed it.
+int WaitGone(HWND window) {
+  return WaitFor([window] { return !IsWindow(window); }, 10000) ? 0 : Fail("window stays open");
+}
+
 HWND ListBox(HWND main) { return FindWindowExA(main, nullptr, "LISTBOX", nullptr); }
 
 std::wstring TextOf(HWND window) {
@@ -133,10 +139,10 @@ int Run(const std::vector<std::wstring>& args) {
     CloseHandle(file);
     return 0;
   }
-  if (verb == L"wait") return WaitFor(MainWindow, 20000) ? 0 : Fail("no main window");
+  if (verb == L"wait") return WaitFor(MainWindow, 60000) ? 0 : Fail("no main window");
   if (verb == L"gone") return WaitFor([] { return FindWindowA("TForm1", nullptr) == nullptr; }, 20000) ? 0 : Fail("still running");
 
-  HWND main = WaitFor(MainWindow, 20000);
+  HWND main = WaitFor(MainWindow, 60000);
   if (!main) return Fail("no main window");
 
   if (verb == L"caption") {
@@ -165,20 +171,20 @@ int Run(const std::vector<std::wstring>& args) {
   } else if (verb == L"dialog-accept" || verb == L"dialog-cancel") {
     HWND dialog = WaitFor(OwnedDialog, 10000);
     if (!dialog) return Fail("no dialog");
-    if (verb == L"dialog-cancel") {
-      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-      return 0;
+    if (verb == L"dialog-accept") {
+      HWND name = GetDlgItem(dialog, kNameField);
+      if (!name) return Fail("dialog has no name field");
+      SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1).c_str()));
     }
-    HWND name = GetDlgItem(dialog, kNameField);
-    if (!name) return Fail("dialog has no name field");
-    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1).c_str()));
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    PostMessageW(dialog, WM_COMMAND, verb == L"dialog-accept" ? IDOK : IDCANCEL, 0);
+    return WaitGone(dialog);
   } else if (verb == L"message-box") {
     HWND box = WaitFor(OwnedDialog, 10000);
     if (!box) return Fail("no message box");
     Print(Narrow(TextOf(box)));
     Print(Narrow(TextOf(GetDlgItem(box, kMessageText))));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return WaitGone(box);
   } else if (verb == L"no-dialog") {
     return WaitFor(OwnedDialog, std::stoi(arg(1))) ? Fail("a dialog is open") : 0;
   } else if (verb == L"close") {

@@ -1,0 +1,22 @@
+# The two commands: `make run` starts the program, `make test` runs every test.
+# Both install what is missing first (as root on Debian 12).
+SHELL := /bin/bash
+
+.PHONY: all setup build run test clean
+
+all: build
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	@bash scripts/build.sh
+
+run: build
+	@bash scripts/run.sh
+
+test: build
+	@ctest --test-dir build/native --output-on-failure -j2
+
+clean:
+	rm -rf build/native build/x86_64 build/i686 build/e2e build/run build/samples

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the native unit tests, both Windows programs and the sample pictures.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+configure() {  # folder, cmake arguments...
+  local dir=$1
+  shift
+  [ -f "$dir/CMakeCache.txt" ] || cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+}
+
+configure build/x86_64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/x86_64-w64-mingw32.cmake"
+configure build/i686 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake"
+configure build/native -DCMAKE_BUILD_TYPE=Debug -DTIRVANE_WINDOWS_BUILD="$root/build/x86_64"
+
+for dir in build/native build/x86_64 build/i686; do
+  cmake --build "$dir"
+done
+bash scripts/make-samples.sh build/samples

@@ -1,0 +1,68 @@
+# Sourced by every scenario: the session's Wine, a fresh work folder (the
+# program's current folder), no settings left from an earlier scenario, and
+# helpers to start, drive and check the program.
+set -euo pipefail
+source "$TIRVANE_SOURCE/scripts/wine-env.sh"
+source "$TIRVANE_E2E/session.env"
+
+SCENARIO=$(basename "$0" .sh)
+WORK=$TIRVANE_E2E/work/$SCENARIO
+EXE=$TIRVANE_EXE_DIR/Tirvane.exe
+DRIVER=$TIRVANE_EXE_DIR/tvdriver.exe
+USER_DIR=$WINEPREFIX/drive_c/users/$(id -un)
+DATA_DIR=$USER_DIR/AppData/Roaming/Microsoft/Windows/Tirvane
+INI=$DATA_DIR/Tirvane.ini
+
+rm -rf "$WORK" "$DATA_DIR"
+mkdir -p "$WORK"
+
+# Ends whatever the scenario left running, so the next one starts clean.
+trap 'status=$?; if [ $status -ne 0 ]; then stop_wine; fi; exit $status' EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# check WHAT EXPECTED ACTUAL
+check() {
+  if [ "$2" != "$3" ]; then
+    printf 'FAIL: %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3" >&2
+    exit 1
+  fi
+  echo "ok: $1"
+}
+
+# Compares two files byte for byte.
+check_same_bytes() {
+  cmp "$2" "$3" >/dev/null || { echo "FAIL: $1" >&2; xxd "$2" | head >&2; echo --- >&2; xxd "$3" | head >&2; exit 1; }
+  echo "ok: $1"
+}
+
+# start [EXE] ARGUMENTS...: starts the program in the work folder and waits
+# for its window.
+start() {
+  local exe=$EXE
+  if [ $# -gt 0 ] && [[ $1 == *.exe ]]; then exe=$1; shift; fi
+  (cd "$WORK" && exec wine "$exe" "$@" >>"$WORK/wine.log" 2>&1 &)
+  drive wait
+}
+
+# drive VERB ARGUMENTS...: the driver's output in UTF-8, without CR.
+drive() {
+  wine "$DRIVER" "$@" | iconv -f CP932 -t UTF-8 | tr -d '\r'
+}
+
+# Writes UTF-8 text (printf format and arguments) as a Shift-JIS file.
+write_sjis() {
+  local file=$1
+  shift
+  # shellcheck disable=SC2059
+  printf "$@" | iconv -f UTF-8 -t CP932 > "$file"
+}
+
+# The settings file as UTF-8 text without CR.
+settings() { iconv -f CP932 -t UTF-8 "$INI" | tr -d '\r'; }
+
+# One key's value in the settings file.
+setting() { settings | sed -n "s/^$1=//p"; }

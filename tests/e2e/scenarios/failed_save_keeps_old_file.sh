@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# A save that cannot complete (another program holds the list file open with
+# no sharing) shows the error and leaves the old list byte for byte.
+source "$(dirname "$0")/../lib.sh"
+
+list=$WORK/大事な一覧.pvl
+write_sjis "$list" 'C:\\one.jpg\r\nC:\\two.jpg\r\n'
+cp "$list" "$WORK/before"
+mkdir -p "$DATA_DIR"
+write_sjis "$INI" '[MySystem]\r\nListName=%s\r\n' "$(winpath "$list")"
+
+start
+check "list loaded" "2" "$(drive caption)"
+lock_log=$WORK/lock.log
+wine "$DRIVER" lock "$(winpath "$list")" 6000 > "$lock_log" 2>&1 &
+for _ in $(seq 100); do grep -q locked "$lock_log" 2>/dev/null && break; sleep 0.1; done
+grep -q locked "$lock_log" || fail "could not lock the list file"
+
+drive keys ctrl+l
+check "the general error box" "Tirvane
+ファイル $(winpath "$list") を作成できません." "$(drive message-box)"
+check_same_bytes "the old list is intact" "$WORK/before" "$list"
+check "no temporary file left" "" "$(ls -A "$WORK" | grep '^~tv' || true)"
+wait
+drive close
