@@ -18,5 +18,7 @@ gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 
 set(TIRVANE_WINDOWS_BUILD "" CACHE PATH "build folder of the x86-64 Windows program, for the end-to-end tests")
 if(TIRVANE_WINDOWS_BUILD)
+  get_filename_component(WINDOWS_BUILDS "${TIRVANE_WINDOWS_BUILD}" DIRECTORY)
+  add_test(NAME build.windows_programs COMMAND bash "${CMAKE_SOURCE_DIR}/tests/check_windows_build.sh" "${WINDOWS_BUILDS}")
   include(tests/e2e/scenarios.cmake)
 endif()
