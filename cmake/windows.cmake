@@ -36,4 +36,11 @@ if(TARGET_ARCH STREQUAL "x86_64")
   add_executable(tvdriver tests/e2e/driver.cpp)
   target_include_directories(tvdriver PRIVATE src)
   target_link_options(tvdriver PRIVATE -static)
+
+  # The picture list and list files against the real control, run under Wine.
+  add_executable(win_tests tests/win/picture_list_test.cpp ${PORTABLE_SOURCES}
+    src/app/file_io.cpp src/app/platform.cpp src/list/list_file.cpp src/list/picture_list.cpp)
+  target_include_directories(win_tests PRIVATE src)
+  target_link_libraries(win_tests PRIVATE shell32 ole32)
+  target_link_options(win_tests PRIVATE -static)
 endif()

@@ -29,7 +29,10 @@ std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, 
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
-    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
+    // The process's current folder, against which a relative list name such
+    // as 新規.pvl is saved at exit, must not follow the folders the user
+    // browses, or the next start would not find that list.
+    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
     // The extension is given with its dot; the platform wants it without.
     if (dialog.defaultExtension) ofn.lpstrDefExt = dialog.defaultExtension + 1;
     return dialog.kind == FileDialog::Kind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);

@@ -1,7 +1,7 @@
 // Drives a running Tirvane.exe from outside, as a user would, and prints
 // what the user sees. Run under the same Wine as the program:
 //   tvdriver wait | caption | entries | selected | bounds | command ID
-//          | keys ctrl+alt+l | dialog-accept PATH | dialog-cancel
+//          | keys ctrl+alt+l | dialog-accept PATH | dialog-enter FOLDER | dialog-cancel
 //          | message-box | no-dialog MS | close | gone | lock PATH MS
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 #include <windows.h>
@@ -168,15 +168,19 @@ int Run(const std::vector<std::wstring>& args) {
     PostMessageW(main, WM_COMMAND, std::stoi(arg(1)), 0);
   } else if (verb == L"keys") {
     return SendKeys(main, arg(1));
-  } else if (verb == L"dialog-accept" || verb == L"dialog-cancel") {
+  } else if (verb == L"dialog-accept" || verb == L"dialog-enter" || verb == L"dialog-cancel") {
     HWND dialog = WaitFor(OwnedDialog, 10000);
     if (!dialog) return Fail("no dialog");
-    if (verb == L"dialog-accept") {
-      HWND name = GetDlgItem(dialog, kNameField);
-      if (!name) return Fail("dialog has no name field");
-      SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1).c_str()));
+    if (verb == L"dialog-cancel") {
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      return WaitGone(dialog);
     }
-    PostMessageW(dialog, WM_COMMAND, verb == L"dialog-accept" ? IDOK : IDCANCEL, 0);
+    HWND name = GetDlgItem(dialog, kNameField);
+    if (!name) return Fail("dialog has no name field");
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1).c_str()));
+    // A folder typed into the name box opens it; the dialog stays.
+    if (verb == L"dialog-enter") return SendMessageW(dialog, WM_COMMAND, IDOK, 0), 0;
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     return WaitGone(dialog);
   } else if (verb == L"message-box") {
     HWND box = WaitFor(OwnedDialog, 10000);

@@ -5,10 +5,12 @@ source "$(dirname "$0")/../lib.sh"
 
 mkdir -p "$DATA_DIR"
 write_sjis "$INI" '[MySystem]\r\nListName=新規.pvl\r\n'
+mkdir -p "$WORK/elsewhere"
 start
 drive keys ctrl+l
+drive dialog-enter "$(winpath "$WORK/elsewhere")"
 drive dialog-cancel
-check "cancelled save as writes nothing" "" "$(ls "$WORK" | grep -i pvl || true)"
+check "cancelled save as writes nothing" "" "$(ls -R "$WORK" | grep -i pvl || true)"
 drive close
 [ -f "$WORK/新規.pvl" ] || fail "at exit the list is saved under the relative name in the current folder"
 

@@ -1,0 +1,205 @@
+// The picture list's rules and the list files, checked against the real
+// list-box control and file system under Windows (or Wine). Prints one line
+// per failed check and closes with "N passed, N failed".
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/app_error.h"
+#include "list/list_file.h"
+#include "list/picture_list.h"
+
+namespace {
+
+int passed = 0;
+int failed = 0;
+int selectionNotices = 0;
+
+void Check(bool ok, const char* what, int line) {
+  if (ok) {
+    ++passed;
+  } else {
+    ++failed;
+    std::printf("FAIL line %d: %s\n", line, what);
+  }
+}
+#define CHECK(condition) Check((condition), #condition, __LINE__)
+
+template <class Work>
+std::string ErrorOf(Work&& work) {
+  try {
+    work();
+  } catch (const AppError& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
+
+LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && HIWORD(wParam) == LBN_SELCHANGE) ++selectionNotices;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+PictureList MakeList() {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = ParentProc;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "ListTestParent";
+  RegisterClassA(&windowClass);
+  HWND parent = CreateWindowA("ListTestParent", "", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300, nullptr, nullptr,
+                              windowClass.hInstance, nullptr);
+  HWND box = CreateWindowA("LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, 0, 0, 200, 200, parent, nullptr,
+                           windowClass.hInstance, nullptr);
+  PictureList list;
+  list.Attach(box);
+  return list;
+}
+
+void Fill(PictureList& list, const std::vector<std::string>& entries) {
+  list.Clear();
+  for (const auto& entry : entries) list.Append(entry);
+}
+
+void SelectionRules(PictureList& list) {
+  Fill(list, {"a", "b", "c", "d"});
+  CHECK(list.Selected() == -1);
+  list.Select(2);
+  CHECK(list.Selected() == 2);
+  list.Append("e");
+  CHECK(list.Selected() == 2);
+  list.Select(5);  // one past the end: refused
+  CHECK(list.Selected() == 2);
+  list.Select(-2);
+  CHECK(list.Selected() == 2);
+  list.Select(-1);
+  CHECK(list.Selected() == -1);
+
+  list.Select(2);
+  list.Remove(0);  // above the selection: the same entry stays selected
+  CHECK(list.Selected() == 1);
+  CHECK(list.At(1) == "c");
+  list.Remove(3);  // below it
+  CHECK(list.Selected() == 1);
+  list.Remove(1);  // the selected entry
+  CHECK(list.Selected() == -1);
+  list.Remove(7);  // outside: nothing, no error
+  list.Remove(-1);
+  CHECK(list.Count() == 2);
+
+  Fill(list, {"a", "b", "c"});
+  list.Select(1);
+  list.Replace(1, "B");
+  CHECK(list.Selected() == 1);
+  CHECK(list.At(1) == "B");
+  list.Replace(0, "A");
+  CHECK(list.Selected() == 1);
+  CHECK(list.At(0) == "A");
+  CHECK(selectionNotices == 0);  // the program's own selections notify nobody
+
+  list.Clear();
+  CHECK(list.Count() == 0);
+  CHECK(list.Selected() == -1);
+}
+
+void FindAndAt(PictureList& list) {
+  Fill(list, {"C:\\Pics\\A.JPG", "C:\\表\\ソ.jpg", "c:\\pics\\a.jpg", ""});
+  CHECK(list.Find("c:\\PICS\\a.jpg") == 0);
+  CHECK(list.Find("C:\\表\\ソ.jpg") == 1);
+  CHECK(list.Find("C:\\表") == -1);
+  CHECK(list.At(1) == "C:\\表\\ソ.jpg");
+  CHECK(list.At(3).empty());
+  CHECK(ErrorOf([&] { list.At(4); }) == "リストのインデックスが範囲を超えています (4)");
+  CHECK(ErrorOf([&] { list.At(-1); }) == "リストのインデックスが範囲を超えています (-1)");
+}
+
+std::string Folder() {
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  std::string folder = std::string(temp) + "リスト表";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
+std::string Contents(const std::string& path) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "(missing)";
+  std::string bytes(1 << 16, '\0');
+  DWORD got = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+  CloseHandle(file);
+  bytes.resize(got);
+  return bytes;
+}
+
+int FilesIn(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE listing = FindFirstFileA((folder + "\\*").c_str(), &found);
+  int count = 0;
+  if (listing == INVALID_HANDLE_VALUE) return 0;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+  } while (FindNextFileA(listing, &found));
+  FindClose(listing);
+  return count;
+}
+
+void ListFiles(PictureList& list) {
+  std::string folder = Folder();
+  std::string path = folder + "\\一覧表.pvl";
+  DeleteFileA(path.c_str());
+
+  list.Clear();
+  SaveListToFile(list, path);
+  CHECK(Contents(path).empty());
+
+  std::string longEntry(9000, 'x');
+  Fill(list, {"C:\\表\\ソ.jpg", "", "C:\\表\\ソ.jpg", longEntry});
+  SaveListToFile(list, path);
+  CHECK(Contents(path) == "C:\\表\\ソ.jpg\r\n\r\nC:\\表\\ソ.jpg\r\n" + longEntry + "\r\n");
+  CHECK(FilesIn(folder) == 1);
+
+  list.Clear();
+  list.Append("old");
+  LoadListFromFile(list, path);
+  CHECK(list.Count() == 4);
+  CHECK(list.At(0) == "C:\\表\\ソ.jpg");
+  CHECK(list.At(3) == longEntry);  // long lines come back whole
+
+  std::string missing = folder + "\\無い.pvl";
+  CHECK(ErrorOf([&] { LoadListFromFile(list, missing); }) == "ファイル " + missing + " は開けません");
+  CHECK(list.Count() == 4);
+
+  std::string noFolder = folder + "\\無いフォルダ\\a.pvl";
+  CHECK(ErrorOf([&] { SaveListToFile(list, noFolder); }) == "ファイル " + noFolder + " を作成できません");
+  CHECK(ErrorOf([&] { SaveListToFile(list, ""); }) == "ファイル  を作成できません");
+
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  std::string before = Contents(path);
+  list.Clear();
+  CHECK(ErrorOf([&] { SaveListToFile(list, path); }) == "ファイル " + path + " を作成できません");
+  CHECK(Contents(path) == before);  // a write-protected list stays as it was
+  CHECK(FilesIn(folder) == 1);
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+  Fill(list, {"new"});
+  SaveListToFile(list, path);
+  CHECK(Contents(path) == "new\r\n");
+  CHECK(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);  // the replaced file's attributes stay
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(path.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+int main() {
+  PictureList list = MakeList();
+  SelectionRules(list);
+  FindAndAt(list);
+  ListFiles(list);
+  std::printf("%d passed, %d failed\n", passed, failed);
+  return failed == 0 ? 0 : 1;
+}
