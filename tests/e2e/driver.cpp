@@ -93,12 +93,12 @@ WORD KeyCode(const std::wstring& name) {
   return 0;
 }
 
-int SendKeys(HWND main, const std::wstring& spec) {
+int SendKeys(HWND main, const std::wstring& combination) {
   std::vector<WORD> keys;
   std::size_t start = 0;
-  while (start <= spec.size()) {
-    std::size_t plus = spec.find(L'+', start);
-    std::wstring part = spec.substr(start, plus == std::wstring::npos ? std::wstring::npos : plus - start);
+  while (start <= combination.size()) {
+    std::size_t plus = combination.find(L'+', start);
+    std::wstring part = combination.substr(start, plus == std::wstring::npos ? std::wstring::npos : plus - start);
     WORD key = part == L"ctrl" ? VK_CONTROL : part == L"alt" ? VK_MENU : part == L"shift" ? VK_SHIFT : KeyCode(part);
     if (!key) return Fail("unknown key");
     keys.push_back(key);

@@ -6,7 +6,7 @@ source "$TIRVANE_SOURCE/scripts/wine-env.sh"
 source "$TIRVANE_E2E/session.env"
 
 SCENARIO=$(basename "$0" .sh)
-WORK=$TIRVANE_E2E/work/$SCENARIO
+WORK=$TIRVANE_E2E/runs/$SCENARIO
 EXE=$TIRVANE_EXE_DIR/Tirvane.exe
 DRIVER=$TIRVANE_EXE_DIR/tvdriver.exe
 USER_DIR=$WINEPREFIX/drive_c/users/$(id -un)
