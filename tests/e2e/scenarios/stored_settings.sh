@@ -4,9 +4,11 @@
 source "$(dirname "$0")/../lib.sh"
 
 mkdir -p "$DATA_DIR"
+# Longer than the profile call's first buffer: it must come back whole.
+long_dir="C:\\表\\$(head -c 3000 /dev/zero | tr '\0' x)"
 list=$WORK/旅行.pvl
 printf 'C:\\a.jpg\r\nC:\\b.jpg\nC:\\c.jpg\rC:\\d.jpg' > "$list"
-write_sjis "$INI" '[MySystem]\r\ntop=0x20\r\nleft=  50\r\nHeight=99999999999\r\nWidth=600px\r\nDir=C:\\表\r\nListName=%s\r\nItemIndex=2\r\nAutoSiz=\r\nTile=2\r\nLocation=-1\r\n[Other]\r\nkeep=this\r\n' "$(winpath "$list")"
+write_sjis "$INI" '[MySystem]\r\ntop=0x20\r\nleft=  50\r\nHeight=99999999999\r\nWidth=600px\r\nDir=%s\r\nListName=%s\r\nItemIndex=2\r\nAutoSiz=\r\nTile=2\r\nLocation=-1\r\n[Other]\r\nkeep=this\r\n' "$long_dir" "$(winpath "$list")"
 
 start
 check "top 0x20, left with blanks, height and width in no valid form" "50 32 600 400" "$(drive bounds)"
@@ -22,7 +24,7 @@ check "values written back in their own forms" "top=32
 left=50
 Height=400
 Width=600
-Dir=C:\\表
+Dir=$long_dir
 ListName=$(winpath "$list")
 ItemIndex=2
 AutoSiz=1
