@@ -2,7 +2,7 @@
 // what the user sees. Run under the same Wine as the program:
 //   tvdriver wait | caption | entries | selected | bounds | command ID
 //          | keys ctrl+alt+l | dialog-accept PATH | dialog-enter FOLDER | dialog-cancel
-//          | message-box | no-dialog MS | close | gone | lock PATH MS
+//          | message-box | no-dialog MS | maximize | close | gone | lock PATH MS
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 #include <windows.h>
 #include <shellapi.h>
@@ -164,6 +164,9 @@ int Run(const std::vector<std::wstring>& args) {
     GetWindowRect(main, &r);
     Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
           std::to_string(r.bottom - r.top));
+  } else if (verb == L"maximize") {
+    ShowWindow(main, SW_MAXIMIZE);
+    return WaitFor([main] { return IsZoomed(main) != FALSE; }, 5000) ? 0 : Fail("not maximized");
   } else if (verb == L"command") {
     PostMessageW(main, WM_COMMAND, std::stoi(arg(1)), 0);
   } else if (verb == L"keys") {
