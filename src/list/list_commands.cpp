@@ -11,7 +11,12 @@ namespace {
 const FileDialog OpenDialog2{FileDialog::Kind::Open, "画像一覧|*.pvl", nullptr};
 const FileDialog SaveDialog2{FileDialog::Kind::Save, "画像一覧ファイル|*.pvl", ".pvl"};
 
-std::string ListCaption() { return "[" + BaseNameOf(ListName) + "]"; }
+std::string ListCaption() {
+  std::string caption = "[";
+  caption += BaseNameOf(ListName);
+  caption += "]";
+  return caption;
+}
 
 }  // namespace
 

@@ -50,7 +50,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnSize();
       return 0;
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_CLOSE:
       OnClose();
@@ -96,9 +96,8 @@ void TForm1::LayOut() {
   MoveWindow(ListBox1.Handle(), 0, 0, listWidth_, client.bottom, TRUE);
 }
 
-void TForm1::OnCommand(WORD id, WORD code, HWND control) {
+void TForm1::OnCommand(WORD id, HWND control) {
   if (control) return;  // notifications of the list come with its own work
-  (void)code;
   const auto* command = FindCommand(static_cast<CommandId>(id));
   if (!command || !command->handler) return;
   Application::RunGuarded([this, command] { (this->*command->handler)(); });

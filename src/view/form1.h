@@ -51,7 +51,7 @@ class TForm1 {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCreate();
   void OnSize();
-  void OnCommand(WORD id, WORD code, HWND control);
+  void OnCommand(WORD id, HWND control);
   void OnClose();
   void LayOut();
   void AttachHomeGlyph();
