@@ -7,7 +7,7 @@ root=$PWD
 deps=$root/build/deps
 
 packages=(
-  cmake ninja-build make g++ pkg-config dpkg-dev
+  cmake ninja-build make g++ binutils pkg-config dpkg-dev xxd
   mingw-w64 nasm
   wine wine64 xvfb xdotool imagemagick x11-utils
   locales fonts-ipafont-gothic
