@@ -48,13 +48,6 @@ void ProcessMessages() {
   }
 }
 
-void Terminate() {
-  terminated = true;
-  PostQuitMessage(0);
-}
-
-bool Terminated() { return terminated; }
-
 void ShowErrorBox(const std::string& message) {
   HWND owner = mainWindow && IsWindowVisible(mainWindow) ? mainWindow : nullptr;
   MessageBoxA(owner, ErrorBoxText(message).c_str(), Title().c_str(), MB_OK | MB_ICONSTOP);

@@ -22,10 +22,6 @@ void Run(int showCommand);
 // and answers during long work; a command chosen meanwhile runs to its end.
 void ProcessMessages();
 
-// Requests the end of the program; the loop ends when it takes this up.
-void Terminate();
-bool Terminated();
-
 // The general error box: the text ("." appended when its last byte sorts
 // after "."), the title as caption, a stop icon and OK.
 void ShowErrorBox(const std::string& message);

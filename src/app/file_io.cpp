@@ -41,6 +41,10 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
   return true;
 }
 
+bool MoveOver(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 // The new content in a fresh file beside path, flushed to the medium.
 std::string WriteSiblingFile(const std::string& path, std::string_view bytes) {
   std::string folder = FolderOf(path);
@@ -84,21 +88,19 @@ std::string ReadWholeFile(const std::string& path) {
 void ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   if (path.empty() || FolderExists(path)) throw CreateError(path);
   std::string sibling = WriteSiblingFile(path, bytes);
-  bool placed;
   DWORD oldAttributes = GetFileAttributesA(path.c_str());
-  if (oldAttributes != INVALID_FILE_ATTRIBUTES) {
-    placed = ReplaceFileA(path.c_str(), sibling.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
-    // The old file may be gone already while the new one kept its own name.
-    if (!placed && GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT) {
-      placed = MoveFileExA(sibling.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    }
+  bool placed;
+  if (oldAttributes == INVALID_FILE_ATTRIBUTES) {
+    placed = MoveOver(sibling, path);
+  } else {
+    placed = ReplaceFileA(path.c_str(), sibling.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+             // The old file may be gone already while the new one kept its own name.
+             (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT && MoveOver(sibling, path));
     // A hidden or system list file stays so, as when it is written in place.
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
     if (placed && (GetFileAttributesA(path.c_str()) & kKept) != (oldAttributes & kKept)) {
       SetFileAttributesA(path.c_str(), oldAttributes & (kKept | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED));
     }
-  } else {
-    placed = MoveFileExA(sibling.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   }
   if (!placed) {
     DeleteFileA(sibling.c_str());

@@ -50,16 +50,11 @@ void Dispatch(const std::string& argument) {
 
 }  // namespace
 
-const std::string& FirstArgumentOfThisProcess() {
-  static const std::string argument = FirstArgument(GetCommandLineA());
-  return argument;
-}
-
 void StartUp() {
   DataFolder = DeriveDataFolder();
   if (!FolderExists(DataFolder)) CreateDirectoryA(DataFolder.c_str(), nullptr);
   TempFolder = TempFolderFrom(TempPath(), ExecutablePath());
-  Dispatch(FirstArgumentOfThisProcess());
+  Dispatch(FirstArgument(GetCommandLineA()));
 }
 
 void RestoreState() {

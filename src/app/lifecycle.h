@@ -16,6 +16,3 @@ void SaveState();
 // Deletes folder (no trailing "\") with all its files and subfolders; what
 // cannot be deleted is left in place.
 void DeleteTree(const std::string& folder);
-
-// The program's one command-line argument.
-const std::string& FirstArgumentOfThisProcess();

@@ -7,5 +7,4 @@ std::string ExecutablePath();
 std::string RecentFolderPath();  // without a trailing "\"; empty on failure
 std::string TempPath();          // with a trailing "\", or empty
 bool FolderExists(const std::string& path);
-bool FileExists(const std::string& path);  // a file, not a folder
 std::string ApplicationTitleOfThisProgram();

@@ -13,8 +13,6 @@ class SettingsFile {
   SettingsFile(const SettingsFile&) = delete;
   SettingsFile& operator=(const SettingsFile&) = delete;
 
-  const std::string& Path() const { return path_; }
-
   // A key present with an empty value gives the empty text, not fallback.
   std::string ReadString(const char* key, const std::string& fallback) const;
   std::int32_t ReadInteger(const char* key, std::int32_t fallback) const;

@@ -42,17 +42,7 @@ const Command kCommands[] = {
     {Item, N5, "バージョン情報(&V)", {kCtrl, 'V'}, nullptr},
 };
 
-}  // namespace
-
-std::span<const Command> CommandTable() { return kCommands; }
-
-const Command* FindCommand(CommandId id) {
-  for (const Command& command : kCommands) {
-    if (command.id == id) return &command;
-  }
-  return nullptr;
-}
-
+// "Ctrl+O", "Ctrl+Alt+L", "Del".
 std::string ShortcutText(Shortcut shortcut) {
   if (shortcut.key == 0) return {};
   std::string text;
@@ -64,6 +54,17 @@ std::string ShortcutText(Shortcut shortcut) {
     text += static_cast<char>(shortcut.key);
   }
   return text;
+}
+
+}  // namespace
+
+std::span<const Command> CommandTable() { return kCommands; }
+
+const Command* FindCommand(CommandId id) {
+  for (const Command& command : kCommands) {
+    if (command.id == id) return &command;
+  }
+  return nullptr;
 }
 
 std::string MenuItemText(const Command& command, bool optionMark) {

@@ -31,9 +31,6 @@ struct Command {
 std::span<const Command> CommandTable();
 const Command* FindCommand(CommandId id);
 
-// "Ctrl+O", "Ctrl+Alt+L", "Del".
-std::string ShortcutText(Shortcut shortcut);
-
 // The item's text: the caption, "* " before it for an option that is on,
 // and its shortcut after a tab.
 std::string MenuItemText(const Command& command, bool optionMark);

@@ -7,6 +7,10 @@
 
 #include "app/shift_jis.h"
 
+namespace {
+
+// The filter as the platform takes it: every "|" that is not the second
+// byte of a double-byte character becomes a NUL, and a second NUL ends it.
 std::string PlatformFilter(const char* filter) {
   std::string text(filter);
   for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i)) {
@@ -15,6 +19,8 @@ std::string PlatformFilter(const char* filter) {
   text.push_back('\0');
   return text;
 }
+
+}  // namespace
 
 std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, const std::string& fileName) {
   std::string filter = PlatformFilter(dialog.filter);

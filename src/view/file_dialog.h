@@ -16,7 +16,3 @@ struct FileDialog {
 
 // The chosen path, or nothing when the user cancels.
 std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, const std::string& fileName);
-
-// The filter as the platform takes it: every "|" that is not the second
-// byte of a double-byte character becomes a NUL, and a second NUL ends it.
-std::string PlatformFilter(const char* filter);

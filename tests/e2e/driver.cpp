@@ -53,6 +53,10 @@ int WaitGone(HWND window) {
   return WaitFor([window] { return !IsWindow(window); }, 10000) ? 0 : Fail("window stays open");
 }
 
+int WaitMainGone() {
+  return WaitFor([] { return FindWindowA("TForm1", nullptr) == nullptr; }, 20000) ? 0 : Fail("still running");
+}
+
 HWND ListBox(HWND main) { return FindWindowExA(main, nullptr, "LISTBOX", nullptr); }
 
 std::wstring TextOf(HWND window) {
@@ -140,7 +144,7 @@ int Run(const std::vector<std::wstring>& args) {
     return 0;
   }
   if (verb == L"wait") return WaitFor(MainWindow, 60000) ? 0 : Fail("no main window");
-  if (verb == L"gone") return WaitFor([] { return FindWindowA("TForm1", nullptr) == nullptr; }, 20000) ? 0 : Fail("still running");
+  if (verb == L"gone") return WaitMainGone();
 
   HWND main = WaitFor(MainWindow, 60000);
   if (!main) return Fail("no main window");
@@ -158,8 +162,6 @@ int Run(const std::vector<std::wstring>& args) {
   } else if (verb == L"selected") {
     Print(std::to_string(SendMessageW(ListBox(main), LB_GETCURSEL, 0, 0)));
   } else if (verb == L"bounds") {
-    WINDOWPLACEMENT placement{sizeof placement};
-    GetWindowPlacement(main, &placement);
     RECT r;
     GetWindowRect(main, &r);
     Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
@@ -196,7 +198,7 @@ int Run(const std::vector<std::wstring>& args) {
     return WaitFor(OwnedDialog, std::stoi(arg(1))) ? Fail("a dialog is open") : 0;
   } else if (verb == L"close") {
     PostMessageW(main, WM_CLOSE, 0, 0);
-    return WaitFor([] { return FindWindowA("TForm1", nullptr) == nullptr; }, 20000) ? 0 : Fail("did not close");
+    return WaitMainGone();
   } else {
     return Fail("unknown command");
   }
