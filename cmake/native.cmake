@@ -2,6 +2,7 @@
 # and the end-to-end scenarios that drive the Windows build under Wine.
 enable_testing()
 find_package(GTest REQUIRED)
+find_package(JPEG REQUIRED)
 
 set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
@@ -9,6 +10,7 @@ add_library(tirvane_portable STATIC ${PORTABLE_SOURCES})
 target_include_directories(tirvane_portable PUBLIC src)
 target_compile_options(tirvane_portable PUBLIC ${SANITIZE})
 target_link_options(tirvane_portable PUBLIC ${SANITIZE})
+target_link_libraries(tirvane_portable PUBLIC JPEG::JPEG)
 
 file(GLOB UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*_test.cpp)
 add_executable(unit_tests ${UNIT_TESTS})

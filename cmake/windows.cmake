@@ -40,7 +40,7 @@ if(TARGET_ARCH STREQUAL "x86_64")
   # The picture list and list files against the real control, run under Wine.
   add_executable(win_tests tests/win/picture_list_test.cpp ${PORTABLE_SOURCES}
     src/app/file_io.cpp src/app/platform.cpp src/list/list_file.cpp src/list/picture_list.cpp)
-  target_include_directories(win_tests PRIVATE src)
-  target_link_libraries(win_tests PRIVATE shell32 ole32)
+  target_include_directories(win_tests PRIVATE src ${LIBJPEG_ROOT}/include)
+  target_link_libraries(win_tests PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
   target_link_options(win_tests PRIVATE -static)
 endif()

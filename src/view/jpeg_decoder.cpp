@@ -1,0 +1,146 @@
+#include "view/jpeg_decoder.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <string>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include "app/app_error.h"
+
+namespace {
+
+// libjpeg reports errors through a callback that must not return; it jumps
+// back to the frame that set up the decoder, which then throws. The frames
+// in between are libjpeg's own C code and the decoder holds no C++ object
+// that needs destroying there.
+struct ErrorManager {
+  jpeg_error_mgr base;
+  std::jmp_buf back;
+  char message[JMSG_LENGTH_MAX];
+};
+
+void OnError(j_common_ptr info) {
+  auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+  info->err->format_message(info, manager->message);
+  std::longjmp(manager->back, 1);
+}
+
+void OnMessage(j_common_ptr info, int level) {
+  // Level -1 is a warning about damaged data; stray bytes before a marker
+  // are common in camera files and harmless.
+  if (level == -1 && info->err->msg_code != JWRN_EXTRANEOUS_DATA) OnError(info);
+}
+
+void Silent(j_common_ptr) {}
+
+class Decompressor {
+ public:
+  Decompressor() {
+    info_.err = jpeg_std_error(&errors_.base);
+    errors_.base.error_exit = &OnError;
+    errors_.base.emit_message = &OnMessage;
+    errors_.base.output_message = &Silent;
+    errors_.message[0] = '\0';
+    jpeg_create_decompress(&info_);
+  }
+  ~Decompressor() { jpeg_destroy_decompress(&info_); }
+  Decompressor(const Decompressor&) = delete;
+  Decompressor& operator=(const Decompressor&) = delete;
+
+  jpeg_decompress_struct* Info() { return &info_; }
+  ErrorManager& Errors() { return errors_; }
+  [[noreturn]] void Throw() const { throw AppError(errors_.message); }
+
+ private:
+  jpeg_decompress_struct info_{};
+  ErrorManager errors_{};
+};
+
+// Runs steps under the error jump; returns false when libjpeg reported an
+// error. Kept free of C++ objects with destructors, as longjmp skips them.
+template <class Steps>
+bool Guarded(Decompressor& decompressor, Steps&& steps) {
+  if (setjmp(decompressor.Errors().back)) return false;
+  steps(decompressor.Info());
+  return true;
+}
+
+void ReadHeader(j_decompress_ptr info, std::span<const std::uint8_t> data) {
+  jpeg_mem_src(info, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_read_header(info, TRUE);
+}
+
+// CMYK pictures (mostly from print work) are stored inverted by Adobe
+// software, which marks them; the others hold plain ink values.
+void CmykRowToBgrx(const JSAMPLE* cmyk, std::uint8_t* out, JDIMENSION width, bool inverted) {
+  for (JDIMENSION x = 0; x < width; ++x, cmyk += 4, out += 4) {
+    unsigned c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
+    if (!inverted) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+    out[0] = static_cast<std::uint8_t>(y * k / 255);
+    out[1] = static_cast<std::uint8_t>(m * k / 255);
+    out[2] = static_cast<std::uint8_t>(c * k / 255);
+    out[3] = 0;
+  }
+}
+
+}  // namespace
+
+PictureSize ReadJpegHeader(std::span<const std::uint8_t> data) {
+  Decompressor decompressor;
+  PictureSize size;
+  bool read = Guarded(decompressor, [&](j_decompress_ptr info) {
+    ReadHeader(info, data);
+    size.width = static_cast<int>(info->image_width);
+    size.height = static_cast<int>(info->image_height);
+  });
+  if (!read) decompressor.Throw();
+  return size;
+}
+
+int JpegScaleEighths(PictureSize full, PictureSize wanted) {
+  for (int eighths : {1, 2, 4}) {
+    // libjpeg rounds scaled sizes up.
+    long long width = (static_cast<long long>(full.width) * eighths + 7) / 8;
+    long long height = (static_cast<long long>(full.height) * eighths + 7) / 8;
+    if (width >= wanted.width && height >= wanted.height) return eighths;
+  }
+  return 8;
+}
+
+void DecodeJpeg(std::span<const std::uint8_t> data, PictureSize wanted, Pixels& pixels) {
+  Decompressor decompressor;
+  // Filled in before the jump can happen; the row buffer belongs to libjpeg.
+  JSAMPARRAY cmykRow = nullptr;
+  bool decoded = Guarded(decompressor, [&](j_decompress_ptr info) {
+    ReadHeader(info, data);
+    PictureSize full{static_cast<int>(info->image_width), static_cast<int>(info->image_height)};
+    info->scale_num = static_cast<unsigned>(JpegScaleEighths(full, wanted));
+    info->scale_denom = 8;
+    const bool cmyk = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
+    info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
+    info->dct_method = JDCT_ISLOW;
+    jpeg_start_decompress(info);
+    pixels.Resize(static_cast<int>(info->output_width), static_cast<int>(info->output_height));
+    if (cmyk) {
+      cmykRow = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
+                                           info->output_width * 4, 1);
+    }
+    while (info->output_scanline < info->output_height) {
+      std::uint8_t* row = pixels.Row(static_cast<int>(info->output_scanline));
+      if (cmyk) {
+        jpeg_read_scanlines(info, cmykRow, 1);
+        CmykRowToBgrx(cmykRow[0], row, info->output_width, info->saw_Adobe_marker);
+      } else {
+        JSAMPROW rows[1] = {row};
+        jpeg_read_scanlines(info, rows, 1);
+      }
+    }
+    jpeg_finish_decompress(info);
+  });
+  if (!decoded) {
+    pixels.Resize(0, 0);
+    decompressor.Throw();
+  }
+}

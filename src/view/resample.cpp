@@ -1,0 +1,113 @@
+#include "view/resample.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+constexpr int kWeightBits = 14;
+constexpr int kWeightOne = 1 << kWeightBits;
+
+// For each target position, the source positions it draws on and their
+// weights, which add up to kWeightOne.
+struct Contributions {
+  std::vector<int> first;  // per target position
+  std::vector<int> count;
+  std::vector<std::int32_t> weights;  // count[i] weights from offset[i]
+  std::vector<std::size_t> offset;
+};
+
+Contributions Weigh(int sourceSize, int targetSize) {
+  Contributions c;
+  c.first.resize(static_cast<std::size_t>(targetSize));
+  c.count.resize(static_cast<std::size_t>(targetSize));
+  c.offset.resize(static_cast<std::size_t>(targetSize));
+  const double ratio = static_cast<double>(sourceSize) / targetSize;
+  std::vector<double> raw;
+  for (int t = 0; t < targetSize; ++t) {
+    raw.clear();
+    int first;
+    if (ratio >= 1) {
+      // Area averaging: the share of each source pixel inside [t, t+1) scaled back.
+      double begin = t * ratio, end = (t + 1) * ratio;
+      first = static_cast<int>(begin);
+      int last = std::min(sourceSize - 1, static_cast<int>(std::ceil(end)) - 1);
+      for (int s = first; s <= last; ++s) raw.push_back(std::min<double>(end, s + 1) - std::max<double>(begin, s));
+    } else {
+      // Bilinear: the two source pixels around the target pixel's centre.
+      double centre = (t + 0.5) * ratio - 0.5;
+      int left = static_cast<int>(std::floor(centre));
+      double fraction = centre - left;
+      int a = std::clamp(left, 0, sourceSize - 1), b = std::clamp(left + 1, 0, sourceSize - 1);
+      first = a;
+      if (a == b) {
+        raw.push_back(1);
+      } else {
+        raw.push_back(1 - fraction);
+        raw.push_back(fraction);
+      }
+    }
+    double total = 0;
+    for (double w : raw) total += w;
+    c.first[static_cast<std::size_t>(t)] = first;
+    c.count[static_cast<std::size_t>(t)] = static_cast<int>(raw.size());
+    c.offset[static_cast<std::size_t>(t)] = c.weights.size();
+    std::int32_t given = 0;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+      auto w = static_cast<std::int32_t>(std::lround(raw[i] / total * kWeightOne));
+      if (i + 1 == raw.size()) w = kWeightOne - given;  // rounding never changes the sum
+      given += w;
+      c.weights.push_back(w);
+    }
+  }
+  return c;
+}
+
+}  // namespace
+
+void Resample(const Pixels& source, int width, int height, Pixels& target) {
+  const Contributions across = Weigh(source.width, width);
+  const Contributions down = Weigh(source.height, height);
+  // Rows resampled across, kept with 8 extra bits of precision.
+  std::vector<std::uint16_t> rows(static_cast<std::size_t>(width) * 4 * static_cast<std::size_t>(source.height));
+  for (int y = 0; y < source.height; ++y) {
+    const std::uint8_t* in = source.Row(y);
+    std::uint16_t* out = rows.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 4;
+    for (int x = 0; x < width; ++x) {
+      const std::int32_t* w = across.weights.data() + across.offset[static_cast<std::size_t>(x)];
+      const std::uint8_t* p = in + static_cast<std::size_t>(across.first[static_cast<std::size_t>(x)]) * 4;
+      std::uint32_t b = 0, g = 0, r = 0;
+      for (int i = 0, n = across.count[static_cast<std::size_t>(x)]; i < n; ++i, p += 4) {
+        auto wi = static_cast<std::uint32_t>(w[i]);
+        b += p[0] * wi;
+        g += p[1] * wi;
+        r += p[2] * wi;
+      }
+      constexpr int kShift = kWeightBits - 8;
+      out[0] = static_cast<std::uint16_t>((b + (1u << (kShift - 1))) >> kShift);
+      out[1] = static_cast<std::uint16_t>((g + (1u << (kShift - 1))) >> kShift);
+      out[2] = static_cast<std::uint16_t>((r + (1u << (kShift - 1))) >> kShift);
+      out[3] = 0;
+      out += 4;
+    }
+  }
+  target.Resize(width, height);
+  const std::size_t stride = static_cast<std::size_t>(width) * 4;
+  std::vector<std::uint32_t> sums(stride);
+  for (int y = 0; y < height; ++y) {
+    const std::int32_t* w = down.weights.data() + down.offset[static_cast<std::size_t>(y)];
+    const int first = down.first[static_cast<std::size_t>(y)], n = down.count[static_cast<std::size_t>(y)];
+    std::fill(sums.begin(), sums.end(), 0u);
+    for (int i = 0; i < n; ++i) {
+      const std::uint16_t* row = rows.data() + static_cast<std::size_t>(first + i) * stride;
+      const auto wi = static_cast<std::uint32_t>(w[i]);
+      for (std::size_t x = 0; x < stride; ++x) sums[x] += row[x] * wi;
+    }
+    std::uint8_t* out = target.Row(y);
+    constexpr int kShift = kWeightBits + 8;
+    for (std::size_t x = 0; x < stride; ++x) {
+      out[x] = static_cast<std::uint8_t>(std::min<std::uint32_t>(255, (sums[x] + (1u << (kShift - 1))) >> kShift));
+    }
+  }
+}
