@@ -2,7 +2,7 @@
 # Both install what is missing first (as root on Debian 12).
 SHELL := /bin/bash
 
-.PHONY: all setup build run test clean
+.PHONY: all setup build run test bench clean
 
 all: build
 
@@ -18,5 +18,10 @@ run: build
 test: build
 	@ctest --test-dir build/native --output-on-failure -j2
 
+# Prints the speed figures; optimized and without sanitizers.
+bench: setup
+	@cmake -S . -B build/bench-native -G Ninja -DCMAKE_BUILD_TYPE=Release -DTIRVANE_SANITIZE=OFF >/dev/null
+	@bash bench/run.sh
+
 clean:
-	rm -rf build/native build/x86_64 build/i686 build/e2e build/run build/samples
+	rm -rf build/native build/bench-native build/bench build/x86_64 build/i686 build/e2e build/run build/samples

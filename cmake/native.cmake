@@ -4,13 +4,20 @@ enable_testing()
 find_package(GTest REQUIRED)
 find_package(JPEG REQUIRED)
 
-set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+option(TIRVANE_SANITIZE "build the portable logic with the address and undefined-behaviour sanitizers" ON)
+if(TIRVANE_SANITIZE)
+  set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+endif()
 
 add_library(tirvane_portable STATIC ${PORTABLE_SOURCES})
 target_include_directories(tirvane_portable PUBLIC src)
 target_compile_options(tirvane_portable PUBLIC ${SANITIZE})
 target_link_options(tirvane_portable PUBLIC ${SANITIZE})
 target_link_libraries(tirvane_portable PUBLIC JPEG::JPEG)
+
+# Benchmarks print figures; they are built here and run by make bench.
+add_executable(view_pipeline bench/view_pipeline.cpp)
+target_link_libraries(view_pipeline PRIVATE tirvane_portable)
 
 file(GLOB UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*_test.cpp)
 add_executable(unit_tests ${UNIT_TESTS})
