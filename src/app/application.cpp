@@ -28,6 +28,9 @@ void SetMainWindow(HWND window, HACCEL shortcuts) {
 
 void Run(int showCommand) {
   if (!mainWindow) return;
+  // Maximized or minimized without activation when the shell asks so;
+  // otherwise the normal state.
+  if (showCommand != SW_SHOWMAXIMIZED && showCommand != SW_SHOWMINNOACTIVE) showCommand = SW_SHOWNORMAL;
   ShowWindow(mainWindow, showCommand);
   MSG message;
   while (!terminated) {

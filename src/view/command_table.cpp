@@ -88,7 +88,7 @@ HMENU BuildMenuBar() {
         AppendMenuA(popup, MF_SEPARATOR, id, nullptr);
         break;
       case RowKind::Item:
-        AppendMenuA(popup, MF_STRING | (command.handler ? 0 : MF_GRAYED), id, MenuItemText(command, false).c_str());
+        AppendMenuA(popup, MF_STRING, id, MenuItemText(command, false).c_str());
         break;
     }
   }

@@ -25,7 +25,7 @@ struct Command {
   CommandId id;
   const char* caption;
   Shortcut shortcut;
-  CommandHandler handler;  // null: not offered yet, shown greyed
+  CommandHandler handler;  // null: the command does nothing yet
 };
 
 std::span<const Command> CommandTable();
