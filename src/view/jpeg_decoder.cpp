@@ -1,8 +1,6 @@
 #include "view/jpeg_decoder.h"
 
 #include <csetjmp>
-#include <cstdio>
-#include <string>
 
 #include <jpeglib.h>
 #include <jerror.h>
