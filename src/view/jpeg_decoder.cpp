@@ -1,6 +1,7 @@
 #include "view/jpeg_decoder.h"
 
 #include <csetjmp>
+#include <cstdio>  // jpeglib.h needs FILE
 
 #include <jpeglib.h>
 #include <jerror.h>
