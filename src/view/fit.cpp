@@ -6,7 +6,6 @@
 
 namespace {
 constexpr const char* kInvalidOperation = "不正な浮動小数点数演算命令";
-constexpr int kSplitterWidth = 3;
 }  // namespace
 
 long double CheckedValue(long double x) {

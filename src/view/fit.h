@@ -12,6 +12,9 @@ std::int64_t RoundHalfEven(long double x);
 // Throws "不正な浮動小数点数演算命令" when x is not a number.
 long double CheckedValue(long double x);
 
+// The splitter between the list and the view area.
+inline constexpr int kSplitterWidth = 3;
+
 struct Fit {
   double scale = 0;
   int width = 0;

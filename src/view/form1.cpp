@@ -9,7 +9,6 @@ TForm1* Form1 = nullptr;
 namespace {
 constexpr const char* kClassName = "TForm1";
 constexpr int kListBoxId = 1;
-constexpr int kSplitterWidth = 3;
 }  // namespace
 
 TForm1* TForm1::Create(HINSTANCE instance) {

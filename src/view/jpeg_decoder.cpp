@@ -119,7 +119,6 @@ void DecodeJpeg(std::span<const std::uint8_t> data, PictureSize wanted, Pixels& 
     info->scale_denom = 8;
     const bool cmyk = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
     info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
-    info->dct_method = JDCT_ISLOW;
     jpeg_start_decompress(info);
     pixels.Resize(static_cast<int>(info->output_width), static_cast<int>(info->output_height));
     if (cmyk) {

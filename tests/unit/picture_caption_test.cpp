@@ -77,7 +77,8 @@ TEST(PictureCaption, ListNameIsTheBaseNameOfTheFile) {
   for (auto [name, shown] : {std::pair{"C:\\a.b\\list", "list"}, {"C:list.old.pvl", "list.old"},
                              {"\\\\srv\\share\\表.pvl", "表"}, {"新規.pvl", "新規"}}) {
     parts.listName = name;
-    EXPECT_EQ(PictureCaption(parts).substr(0, PictureCaption(parts).find(']') + 1), std::string("[") + shown + "]");
+    std::string caption = PictureCaption(parts);
+    EXPECT_EQ(caption.substr(0, caption.find(']') + 1), std::string("[") + shown + "]");
   }
 }
 
