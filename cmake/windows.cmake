@@ -13,13 +13,18 @@ set(WINDOWS_SOURCES
   src/app/main.cpp
   src/app/platform.cpp
   src/app/settings_file.cpp
+  src/archive/archive_entries.cpp
   src/list/list_commands.cpp
+  src/list/list_editing.cpp
   src/list/list_file.cpp
   src/list/picture_list.cpp
   src/view/command_table.cpp
   src/view/file_dialog.cpp
   src/view/form1.cpp
+  src/view/image_view.cpp
   src/view/load_picture.cpp
+  src/view/picture.cpp
+  src/view/splitter.cpp
 )
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)

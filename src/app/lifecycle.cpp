@@ -30,11 +30,6 @@ std::string DeriveDataFolder() {
   return FolderOf(ExecutablePath()) + "\\Tirvane\\";
 }
 
-std::string UpperCase(std::string text) {
-  if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
-  return text;
-}
-
 void Dispatch(const std::string& argument) {
   if (UpperCase(ExtensionOf(argument)) == ".PVL") {
     // A list given by the shell: its failures leave the window as it is.

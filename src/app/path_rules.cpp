@@ -55,3 +55,11 @@ std::string ChangeExtension(std::string_view path, std::string_view extension) {
 std::string BaseNameOf(std::string_view path) {
   return ChangeExtension(FileNameOf(path), "");
 }
+
+std::string UpperCase(std::string_view text) {
+  std::string result(text);
+  for (std::size_t i = 0; i < result.size(); i += CharLengthAt(result, i)) {
+    if (result[i] >= 'a' && result[i] <= 'z') result[i] = static_cast<char>(result[i] - 'a' + 'A');
+  }
+  return result;
+}

@@ -21,3 +21,7 @@ std::string ChangeExtension(std::string_view path, std::string_view extension);
 // The file name without its folder and without its extension.
 std::string BaseNameOf(std::string_view path);
 
+
+// The text with its single-byte letters in upper case, as the Japanese
+// locale upper-cases: double-byte characters stay as they are.
+std::string UpperCase(std::string_view text);

@@ -31,3 +31,10 @@ Fit FitPicture(int viewWidth, int viewHeight, int pictureWidth, int pictureHeigh
   fit.left = (viewWidth - fit.width) / 2 + listWidth + kSplitterWidth;
   return fit;
 }
+
+int ListWidthAfterDrag(int listWidth, int dx, int clientWidth) {
+  int width = listWidth + dx;
+  int widest = clientWidth - 30 - kSplitterWidth;
+  if (width > widest) width = widest;
+  return width <= 30 ? 0 : width;
+}

@@ -27,3 +27,8 @@ struct Fit {
 // starts right of a list listWidth wide and the 3-pixel splitter.
 // pictureWidth and viewWidth are not 0.
 Fit FitPicture(int viewWidth, int viewHeight, int pictureWidth, int pictureHeight, int listWidth);
+
+// The list's width after the splitter was dragged by dx: at most the client
+// width less 33, so that 30 pixels stay right of the splitter, and 0 (the
+// list closed) for 30 or less.
+int ListWidthAfterDrag(int listWidth, int dx, int clientWidth);

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "view/command_table.h"
+#include "view/fit.h"
 #include "view/resource_ids.h"
 
 TForm1* Form1 = nullptr;
@@ -49,10 +50,24 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnSize();
       return 0;
     case WM_COMMAND:
-      OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_CLOSE:
       OnClose();
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(wParam);
+      break;
+    // A button released over the window's own surface steps like one over
+    // the picture.
+    case WM_LBUTTONUP:
+      Application::RunGuarded([this] { Image1MouseUp(MouseButton::Left); });
+      return 0;
+    case WM_RBUTTONUP:
+      Application::RunGuarded([this] { Image1MouseUp(MouseButton::Right); });
+      return 0;
+    case WM_MBUTTONUP:
+      Application::RunGuarded([this] { Image1MouseUp(MouseButton::Middle); });
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -69,12 +84,17 @@ void TForm1::OnCreate() {
   lstrcpynA(face.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
   font_ = CreateFontIndirectA(&face);
 
+  Splitter1.Create(this, window_);
+  Image1.Create(this, window_);
   HWND listBox = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                                  0, 0, listWidth_, 0, window_, reinterpret_cast<HMENU>(kListBoxId),
                                  GetModuleHandleA(nullptr), nullptr);
   SendMessageA(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   ListBox1.Attach(listBox);
+  SetWindowLongPtrA(listBox, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  listBoxProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(listBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm1::ListBoxProc)));
   LayOut();
 
   AttachHomeGlyph();
@@ -89,14 +109,56 @@ void TForm1::OnSize() {
   Application::RunGuarded([this] { FormResize(); });
 }
 
+// The list and the splitter at the left, the view over the rest when it is
+// client-aligned; a free view keeps its place.
 void TForm1::LayOut() {
   RECT client;
   GetClientRect(window_, &client);
   MoveWindow(ListBox1.Handle(), 0, 0, listWidth_, client.bottom, TRUE);
+  MoveWindow(Splitter1.Handle(), listWidth_, 0, kSplitterWidth, client.bottom, TRUE);
+  if (Image1.AlignedToClient()) Image1.AlignToClient(ViewArea());
 }
 
-void TForm1::OnCommand(WORD id, HWND control) {
-  if (control) return;  // notifications of the list come with its own work
+RECT TForm1::ViewArea() const {
+  RECT client;
+  GetClientRect(window_, &client);
+  int left = listWidth_ + kSplitterWidth;
+  return {left, 0, client.right > left ? client.right : left, client.bottom};
+}
+
+void TForm1::OnActivate(WPARAM state) {
+  if (LOWORD(state) == WA_INACTIVE || activated_) return;
+  // The first activation is the window being shown. The program has no
+  // other form for the focus to come back from, and a return from another
+  // application shows nothing new.
+  activated_ = true;
+  Application::RunGuarded([this] { FormResize(); });
+}
+
+void TForm1::OnListNotify(WORD code) {
+  // LBN_SELCHANGE comes only from the user's own selecting.
+  if (code == LBN_SELCHANGE) Application::RunGuarded([this] { ListBox1Click(); });
+}
+
+LRESULT CALLBACK TForm1::ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (message == WM_KEYDOWN) {
+    WORD key = static_cast<WORD>(wParam);
+    ShiftState shift{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_MENU) < 0, GetKeyState(VK_CONTROL) < 0};
+    Application::RunGuarded([&] { form->ListBox1KeyDown(key, shift); });
+    if (key == 0) return 0;
+    wParam = key;
+  }
+  return CallWindowProcA(form->listBoxProc_, window, message, wParam, lParam);
+}
+
+void TForm1::OnCommand(WORD id, WORD code, HWND control) {
+  if (control) {
+    if (control == ListBox1.Handle()) OnListNotify(code);
+    return;
+  }
+  // A shortcut of a greyed item is taken and does nothing.
+  if (GetMenuState(GetMenu(window_), id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) return;
   const auto* command = FindCommand(static_cast<CommandId>(id));
   if (!command || !command->handler) return;
   Application::RunGuarded([this, command] { (this->*command->handler)(); });
@@ -110,6 +172,24 @@ void TForm1::OnClose() {
 }
 
 void TForm1::FormResize() { LoadPicture(); }
+
+void TForm1::ListBox1Click() {
+  LoadPicture();
+  SetFocus(ListBox1.Handle());
+}
+
+void TForm1::Splitter1Moved(int listWidth) {
+  listWidth_ = listWidth;
+  LayOut();
+  Application::RunGuarded([this] { FormResize(); });
+}
+
+void TForm1::EnablePictureCommands(bool enabled) {
+  HMENU menu = GetMenu(window_);
+  for (CommandId id : {CommandId::Save1, CommandId::W1, CommandId::S1}) {
+    EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+  }
+}
 
 void TForm1::SetCaption(const std::string& caption) { SetWindowTextA(window_, caption.c_str()); }
 

@@ -9,18 +9,36 @@
 
 #include "list/picture_list.h"
 #include "view/command_ids.h"
+#include "view/image_view.h"
+#include "view/splitter.h"
+
+enum class MouseButton { Left, Right, Middle };
+
+// Modifier keys held with a key press.
+struct ShiftState {
+  bool shift = false;
+  bool alt = false;
+  bool ctrl = false;
+};
 
 class TForm1 {
  public:
   static TForm1* Create(HINSTANCE instance);
 
   HWND Handle() const { return window_; }
+  TSplitter Splitter1;
+  TImage Image1;
   PictureList ListBox1;
 
   // Event handlers.
   void FormCreate();
   void FormClose();
   void FormResize();
+  void ListBox1Click();
+  // Setting key to 0 keeps the key from the list.
+  void ListBox1KeyDown(WORD& key, ShiftState shift);
+  void Image1MouseUp(MouseButton button);
+  void Splitter1Moved(int listWidth);
 
   // Commands of the File menu.
   void X1Click();
@@ -30,6 +48,7 @@ class TForm1 {
 
   void OpenListFile(const std::string& path);
   void LoadPicture();
+  int ListWidth() const { return listWidth_; }
 
   void SetCaption(const std::string& caption);
   std::string Caption() const;
@@ -51,15 +70,23 @@ class TForm1 {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCreate();
   void OnSize();
-  void OnCommand(WORD id, HWND control);
+  void OnCommand(WORD id, WORD code, HWND control);
   void OnClose();
+  void OnActivate(WPARAM state);
+  void OnListNotify(WORD code);
+  static LRESULT CALLBACK ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void LayOut();
+  RECT ViewArea() const;
+  void EnablePictureCommands(bool enabled);
+  void DropEntry(int index);
   void AttachHomeGlyph();
 
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
   HACCEL shortcuts_ = nullptr;
   int listWidth_ = 169;
+  WNDPROC listBoxProc_ = nullptr;
+  bool activated_ = false;
 };
 
 extern TForm1* Form1;

@@ -84,4 +84,16 @@ TEST(RoundHalfEven, InvalidOperationsRaiseTheRuntimeError) {
   EXPECT_EQ(CheckedValue(inf), inf);
 }
 
+TEST(ListWidthAfterDrag, KeepsThirtyPixelsRightAndClosesNarrowLists) {
+  EXPECT_EQ(ListWidthAfterDrag(169, 50, 547), 219);
+  EXPECT_EQ(ListWidthAfterDrag(169, -50, 547), 119);
+  EXPECT_EQ(ListWidthAfterDrag(169, 1000, 547), 514);  // 547 - 33
+  EXPECT_EQ(ListWidthAfterDrag(169, -138, 547), 31);
+  EXPECT_EQ(ListWidthAfterDrag(169, -139, 547), 0);
+  EXPECT_EQ(ListWidthAfterDrag(169, -500, 547), 0);
+  EXPECT_EQ(ListWidthAfterDrag(0, 40, 547), 40);
+  // A window too narrow for both keeps the list closed.
+  EXPECT_EQ(ListWidthAfterDrag(169, 0, 60), 0);
+}
+
 }  // namespace

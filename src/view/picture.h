@@ -1,0 +1,51 @@
+#pragma once
+// The picture the view holds: the bytes of the last file read successfully,
+// in its own format, and what drawing it needs. JPEG pixels are decoded only
+// when the picture is drawn, at the size it is drawn, and kept for repaints.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "view/jpeg_decoder.h"
+#include "view/pixels.h"
+
+enum class PictureKind { None, Jpeg, Bitmap, Icon, EnhMetafile, WinMetafile };
+
+class Picture {
+ public:
+  Picture() = default;
+  Picture(const Picture&) = delete;
+  Picture& operator=(const Picture&) = delete;
+  ~Picture() { Release(); }
+
+  // Reads the file in the format its extension names. Throws AppError when
+  // it cannot be read; the picture held before then stays.
+  void LoadFromFile(const std::string& path);
+
+  PictureKind Kind() const { return kind_; }
+  int Width() const { return size_.width; }
+  int Height() const { return size_.height; }
+  const std::string& Data() const { return data_; }  // the file's bytes
+
+  // Draws the picture stretched to bounds. A JPEG that fails to decode
+  // throws AppError the first time and draws nothing from then on, so a
+  // repaint behind the error box cannot raise it again.
+  void Draw(HDC dc, const RECT& bounds);
+
+ private:
+  void Release();
+  void DrawPixels(HDC dc, const RECT& bounds, const Pixels& source);
+
+  PictureKind kind_ = PictureKind::None;
+  std::string data_;
+  PictureSize size_;
+  Pixels full_;     // JPEG: decoded at a DCT scale; bitmap: all its pixels
+  Pixels scaled_;   // full_ resampled to the size last drawn
+  int decodedEighths_ = 0;
+  bool failed_ = false;
+  HICON icon_ = nullptr;
+  HENHMETAFILE metafile_ = nullptr;  // a Windows metafile is held converted
+};

@@ -1,0 +1,37 @@
+#include "archive/archive_paths.h"
+
+#include <gtest/gtest.h>
+
+#include "app/path_rules.h"
+
+namespace {
+
+TEST(UpperCase, RaisesSingleByteLettersOnly) {
+  EXPECT_EQ(UpperCase("c:\\pics\\a.jpeg"), "C:\\PICS\\A.JPEG");
+  // ヂ is 83 61 and ａ is 82 81: a second byte that looks like "a" stays.
+  EXPECT_EQ(UpperCase("ヂａx.lzh"), "ヂａX.LZH");
+  EXPECT_EQ(UpperCase("ｶﾀｶﾅ.bmp"), "ｶﾀｶﾅ.BMP");
+}
+
+TEST(ArchiveMember, IsDecidedByTheFolderPartsExtension) {
+  EXPECT_TRUE(IsArchiveMember("D:\\pics\\trip.lzh\\photos/beach.jpg"));
+  EXPECT_TRUE(IsArchiveMember("D:\\pics\\Trip.LzH\\a.bmp"));
+  EXPECT_FALSE(IsArchiveMember("C:\\x.lzh\\y\\a.jpg"));
+  // A folder named like an archive counts too; the extraction then finds nothing.
+  EXPECT_TRUE(IsArchiveMember("C:\\box.lzh\\a.jpg"));
+  EXPECT_FALSE(IsArchiveMember("D:\\pics\\trip.lzh"));
+  EXPECT_FALSE(IsArchiveMember("D:\\pics\\trip.lha\\a.jpg"));
+  EXPECT_FALSE(IsArchiveMember("a.jpg"));
+  // The 5C second byte of 表 is no delimiter.
+  EXPECT_TRUE(IsArchiveMember("C:\\表.lzh\\写真.jpg"));
+  EXPECT_FALSE(IsArchiveMember("C:\\a.lzh表.jpg"));
+}
+
+TEST(ArchiveMember, NameAfterLastSlash) {
+  EXPECT_EQ(NameAfterLastSlash("photos/2001/beach.jpg"), "beach.jpg");
+  EXPECT_EQ(NameAfterLastSlash("beach.jpg"), "beach.jpg");
+  EXPECT_EQ(NameAfterLastSlash("photos/"), "");
+  EXPECT_EQ(NameAfterLastSlash("a\\b.jpg"), "a\\b.jpg");
+}
+
+}  // namespace
