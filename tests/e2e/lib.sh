@@ -12,6 +12,7 @@ DRIVER=$TIRVANE_EXE_DIR/tvdriver.exe
 USER_DIR=$WINEPREFIX/drive_c/users/$(id -un)
 DATA_DIR=$USER_DIR/AppData/Roaming/Microsoft/Windows/Tirvane
 INI=$DATA_DIR/Tirvane.ini
+SAMPLES=$TIRVANE_SOURCE/build/samples
 
 rm -rf "$WORK" "$DATA_DIR"
 mkdir -p "$WORK"
@@ -66,3 +67,12 @@ settings() { iconv -f CP932 -t UTF-8 "$INI" | tr -d '\r'; }
 
 # One key's value in the settings file.
 setting() { settings | sed -n "s/^$1=//p"; }
+
+# put_picture C:\PATH [SAMPLE]: a sample picture (sunset.jpg, 800 x 600,
+# unless named) at that path of drive C:.
+put_picture() {
+  local target=${1#C:\\}
+  target=$WINEPREFIX/drive_c/${target//\\//}
+  mkdir -p "$(dirname "$target")"
+  cp "$SAMPLES/${2:-sunset.jpg}" "$target"
+}

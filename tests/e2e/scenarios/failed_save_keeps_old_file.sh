@@ -7,7 +7,8 @@ list=$WORK/大事な一覧.pvl
 write_sjis "$list" 'C:\\one.jpg\r\nC:\\two.jpg\r\n'
 cp "$list" "$WORK/before"
 mkdir -p "$DATA_DIR"
-write_sjis "$INI" '[MySystem]\r\nListName=%s\r\n' "$(winpath "$list")"
+# Nothing selected: no picture to show, so the caption is the count.
+write_sjis "$INI" '[MySystem]\r\nListName=%s\r\nItemIndex=-1\r\n' "$(winpath "$list")"
 
 start
 check "list loaded" "2" "$(drive caption)"

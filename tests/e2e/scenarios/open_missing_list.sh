@@ -7,6 +7,7 @@ list=$WORK/旅行.2024.pvl
 write_sjis "$WORK/first.pvl" 'C:\\a.jpg\r\n'
 mkdir -p "$DATA_DIR"
 write_sjis "$INI" '[MySystem]\r\nListName=%s\r\n' "$(winpath "$WORK/first.pvl")"
+put_picture 'C:\a.jpg'
 
 start
 check "the last list is loaded" "C:\\a.jpg" "$(drive entries)"

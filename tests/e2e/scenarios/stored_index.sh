@@ -5,6 +5,7 @@ source "$(dirname "$0")/../lib.sh"
 
 list=$WORK/three.pvl
 printf 'C:\\a.jpg\r\nC:\\b.jpg\r\nC:\\c.jpg\r\n' > "$list"
+for name in a b c; do put_picture "C:\\$name.jpg"; done
 mkdir -p "$DATA_DIR"
 for case in "7 0" "-1 -1" "3 0" "0x2 2"; do
   set -- $case
