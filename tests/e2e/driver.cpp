@@ -3,11 +3,14 @@
 //   tvdriver wait | caption | entries | selected | bounds | command ID
 //          | keys ctrl+alt+l | dialog-accept PATH | dialog-enter FOLDER | dialog-cancel
 //          | message-box | no-dialog MS | maximize | close | gone | lock PATH MS
+//          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
+// Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -129,6 +132,41 @@ int SendKeys(HWND main, const std::wstring& combination) {
   return 0;
 }
 
+std::string Numbers(std::initializer_list<long> values) {
+  std::string text;
+  for (long value : values) text += (text.empty() ? "" : " ") + std::to_string(value);
+  return text;
+}
+
+// Bounds of a child in its parent's client coordinates.
+RECT ChildBounds(HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void MouseTo(HWND main, int x, int y) {
+  POINT at{x, y};
+  ClientToScreen(main, &at);
+  SetCursorPos(at.x, at.y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+  Sleep(30);
+}
+
+void MouseButton(DWORD flag) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flag;
+  SendInput(1, &input, sizeof input);
+  Sleep(30);
+}
+
 int Run(const std::vector<std::wstring>& args) {
   if (args.empty()) return Fail("no command");
   const std::wstring& verb = args[0];
@@ -166,6 +204,33 @@ int Run(const std::vector<std::wstring>& args) {
     GetWindowRect(main, &r);
     Print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
           std::to_string(r.bottom - r.top));
+  } else if (verb == L"client") {
+    RECT r;
+    GetClientRect(main, &r);
+    POINT origin{0, 0};
+    ClientToScreen(main, &origin);
+    Print(Numbers({origin.x, origin.y, r.right, r.bottom}));
+  } else if (verb == L"list-width") {
+    RECT r = ChildBounds(ListBox(main));
+    Print(std::to_string(r.right - r.left));
+  } else if (verb == L"view") {
+    HWND view = FindWindowExA(main, nullptr, "TImage", nullptr);
+    if (!view) return Fail("no picture view");
+    RECT r = ChildBounds(view);
+    Print((IsWindowVisible(view) ? "shown " : "hidden ") + Numbers({r.left, r.top, r.right - r.left, r.bottom - r.top}));
+  } else if (verb == L"drag") {
+    SetForegroundWindow(main);
+    int x1 = std::stoi(arg(1)), y1 = std::stoi(arg(2)), x2 = std::stoi(arg(3)), y2 = std::stoi(arg(4));
+    MouseTo(main, x1, y1);
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 4; ++step) MouseTo(main, x1 + (x2 - x1) * step / 4, y1 + (y2 - y1) * step / 4);
+    MouseButton(MOUSEEVENTF_LEFTUP);
+  } else if (verb == L"click") {
+    SetForegroundWindow(main);
+    MouseTo(main, std::stoi(arg(1)), std::stoi(arg(2)));
+    DWORD down = arg(3) == L"right" ? MOUSEEVENTF_RIGHTDOWN : arg(3) == L"middle" ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_LEFTDOWN;
+    MouseButton(down);
+    MouseButton(down << 1);  // each button's up flag follows its down flag
   } else if (verb == L"maximize") {
     ShowWindow(main, SW_MAXIMIZE);
     return WaitFor([main] { return IsZoomed(main) != FALSE; }, 5000) ? 0 : Fail("not maximized");
