@@ -8,9 +8,6 @@
 
 namespace {
 
-const FileDialog OpenDialog2{FileDialog::Kind::Open, "画像一覧|*.pvl", nullptr};
-const FileDialog SaveDialog2{FileDialog::Kind::Save, "画像一覧ファイル|*.pvl", ".pvl"};
-
 std::string ListCaption() {
   std::string caption = "[";
   caption += BaseNameOf(ListName);

@@ -3,9 +3,14 @@
 #include <cderr.h>
 #include <commdlg.h>
 
+#include <memory>
 #include <vector>
 
+#include "app/app_error.h"
 #include "app/shift_jis.h"
+#include "view/fit.h"
+#include "view/picture.h"
+#include "view/resource_ids.h"
 
 namespace {
 
@@ -20,11 +25,69 @@ std::string PlatformFilter(const char* filter) {
   return text;
 }
 
+// The picture under the dialog's selection, read again on every change.
+struct Preview {
+  std::unique_ptr<Picture> picture;
+};
+
+void ShowSelection(HWND page, Preview& preview) {
+  char path[MAX_PATH * 4] = "";
+  SendMessageA(GetParent(page), CDM_GETFILEPATH, sizeof path, reinterpret_cast<LPARAM>(path));
+  auto picture = std::make_unique<Picture>();
+  std::string size;
+  try {
+    picture->LoadFromFile(path);
+    size = std::to_string(picture->Width()) + " x " + std::to_string(picture->Height());
+  } catch (const AppError&) {
+    picture.reset();  // a folder, another kind of file, a damaged picture: no preview
+  }
+  preview.picture = std::move(picture);
+  SetDlgItemTextA(page, kPreviewSize, size.c_str());
+  InvalidateRect(GetDlgItem(page, kPreviewFrame), nullptr, TRUE);
+}
+
+void DrawPreview(const DRAWITEMSTRUCT& item, Preview& preview) {
+  RECT frame = item.rcItem;
+  FillRect(item.hDC, &frame, GetSysColorBrush(COLOR_BTNFACE));
+  InflateRect(&frame, -2, -2);  // clear of the sunken edge
+  Picture* picture = preview.picture.get();
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  if (!picture || picture->Width() <= 0 || picture->Height() <= 0 || width <= 0 || height <= 0) return;
+  // Fitted as the main view fits it, with no list beside it, and centred
+  // both ways.
+  Fit fit = FitPicture(width, height, picture->Width(), picture->Height(), -kSplitterWidth);
+  int top = frame.top + (height - fit.height) / 2;
+  RECT bounds{frame.left + fit.left, top, frame.left + fit.left + fit.width, top + fit.height};
+  try {
+    picture->Draw(item.hDC, bounds);
+  } catch (const AppError&) {
+    SetDlgItemTextA(GetParent(item.hwndItem), kPreviewSize, "表示できません");
+  }
+}
+
+UINT_PTR CALLBACK PreviewHook(HWND page, UINT message, WPARAM, LPARAM lParam) {
+  auto* preview = reinterpret_cast<Preview*>(GetWindowLongPtrA(page, GWLP_USERDATA));
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowLongPtrA(page, GWLP_USERDATA, reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
+      return TRUE;
+    case WM_NOTIFY:
+      if (preview && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_SELCHANGE) ShowSelection(page, *preview);
+      return 0;
+    case WM_DRAWITEM:
+      if (!preview) return FALSE;
+      DrawPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), *preview);
+      return TRUE;
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, const std::string& fileName) {
   std::string filter = PlatformFilter(dialog.filter);
   std::vector<char> name(32768, '\0');
+  Preview preview;
   auto present = [&](const std::string& preset) {
     std::fill(name.begin(), name.end(), '\0');
     preset.copy(name.data(), name.size() - 1);
@@ -41,6 +104,13 @@ std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, 
     ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
     // The extension is given with its dot; the platform wants it without.
     if (dialog.defaultExtension) ofn.lpstrDefExt = dialog.defaultExtension + 1;
+    if (dialog.picturePreview) {
+      ofn.Flags |= OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
+      ofn.hInstance = GetModuleHandleA(nullptr);
+      ofn.lpTemplateName = MAKEINTRESOURCEA(kPreviewTemplate);
+      ofn.lpfnHook = &PreviewHook;
+      ofn.lCustData = reinterpret_cast<LPARAM>(&preview);
+    }
     return dialog.kind == FileDialog::Kind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
   };
   BOOL chosen = present(fileName);

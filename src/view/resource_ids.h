@@ -3,3 +3,6 @@
 
 #define kMainIcon 1
 #define kHomeGlyph 100
+#define kPreviewTemplate 200
+#define kPreviewFrame 201
+#define kPreviewSize 202
