@@ -41,3 +41,12 @@ bool FolderExists(const std::string& path) {
 std::string ApplicationTitleOfThisProgram() {
   return ApplicationTitle(FileNameOf(ExecutablePath()));
 }
+
+int ScreenDpi(bool across) {
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, across ? LOGPIXELSX : LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+int ScaledForScreen(int designPixels) { return MulDiv(designPixels, ScreenDpi(false), 96); }

@@ -1,6 +1,7 @@
 #include "view/form1.h"
 
 #include "app/application.h"
+#include "app/platform.h"
 #include "view/command_table.h"
 #include "view/fit.h"
 #include "view/resource_ids.h"
@@ -25,9 +26,12 @@ TForm1* TForm1::Create(HINSTANCE instance) {
 
   auto* form = new TForm1;
   Form1 = form;
-  CreateWindowExA(0, kClassName, "skTirvane", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kDesignBounds.left,
-                  kDesignBounds.top, kDesignBounds.right - kDesignBounds.left,
-                  kDesignBounds.bottom - kDesignBounds.top, nullptr, BuildMenuBar(), instance, form);
+  // The program draws at the screen's own resolution, so its pixel sizes
+  // (the view, the wallpaper) are real ones; the design sizes grow with it.
+  CreateWindowExA(0, kClassName, "skTirvane", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                  ScaledForScreen(kDesignBounds.left), ScaledForScreen(kDesignBounds.top),
+                  ScaledForScreen(kDesignBounds.right - kDesignBounds.left),
+                  ScaledForScreen(kDesignBounds.bottom - kDesignBounds.top), nullptr, BuildMenuBar(), instance, form);
   return form;
 }
 
@@ -78,12 +82,13 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TForm1::OnCreate() {
   LOGFONTA face{};
-  face.lfHeight = -12;
+  face.lfHeight = -ScaledForScreen(12);
   face.lfWeight = FW_NORMAL;
   face.lfCharSet = SHIFTJIS_CHARSET;
   lstrcpynA(face.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
   font_ = CreateFontIndirectA(&face);
 
+  listWidth_ = ScaledForScreen(listWidth_);
   Splitter1.Create(this, window_);
   Image1.Create(this, window_);
   HWND listBox = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",

@@ -7,6 +7,7 @@
 #include "app/app_error.h"
 #include "app/file_io.h"
 #include "app/path_rules.h"
+#include "app/platform.h"
 #include "view/resample.h"
 
 namespace {
@@ -27,13 +28,6 @@ PictureKind KindOfExtension(const std::string& path) {
 std::uint16_t Word(const std::string& data, std::size_t at) {
   return static_cast<std::uint16_t>(static_cast<unsigned char>(data[at]) |
                                     static_cast<unsigned char>(data[at + 1]) << 8);
-}
-
-int ScreenDpi(int axis) {
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, axis);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
 }
 
 // All pixels of a bitmap file, as 32-bit rows top down.
@@ -99,8 +93,8 @@ void Picture::LoadFromFile(const std::string& path) {
         throw AppError(FillIn(kDamaged, path));
       }
       // The frame is given in hundredths of a millimetre.
-      size.width = MulDiv(header.rclFrame.right - header.rclFrame.left, ScreenDpi(LOGPIXELSX), 2540);
-      size.height = MulDiv(header.rclFrame.bottom - header.rclFrame.top, ScreenDpi(LOGPIXELSY), 2540);
+      size.width = MulDiv(header.rclFrame.right - header.rclFrame.left, ScreenDpi(true), 2540);
+      size.height = MulDiv(header.rclFrame.bottom - header.rclFrame.top, ScreenDpi(false), 2540);
       break;
     }
     case PictureKind::WinMetafile: {
@@ -117,8 +111,8 @@ void Picture::LoadFromFile(const std::string& path) {
       METAFILEPICT picture{MM_ANISOTROPIC, MulDiv(width, 2540, inch), MulDiv(height, 2540, inch), nullptr};
       metafile = SetWinMetaFileBits(static_cast<UINT>(data.size() - 22), bytes.data() + 22, nullptr, &picture);
       if (!metafile) throw AppError(FillIn(kDamaged, path));
-      size.width = MulDiv(width, ScreenDpi(LOGPIXELSX), inch);
-      size.height = MulDiv(height, ScreenDpi(LOGPIXELSY), inch);
+      size.width = MulDiv(width, ScreenDpi(true), inch);
+      size.height = MulDiv(height, ScreenDpi(false), inch);
       break;
     }
     case PictureKind::None:
