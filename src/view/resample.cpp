@@ -64,43 +64,52 @@ Contributions Weigh(int sourceSize, int targetSize) {
   return c;
 }
 
+// One source row resampled across, kept with 8 extra bits of precision.
+void ResampleRowAcross(const std::uint8_t* in, const Contributions& across, int width, std::uint16_t* out) {
+  for (int x = 0; x < width; ++x) {
+    const std::int32_t* w = across.weights.data() + across.offset[static_cast<std::size_t>(x)];
+    const std::uint8_t* p = in + static_cast<std::size_t>(across.first[static_cast<std::size_t>(x)]) * 4;
+    std::uint32_t b = 0, g = 0, r = 0;
+    for (int i = 0, n = across.count[static_cast<std::size_t>(x)]; i < n; ++i, p += 4) {
+      auto wi = static_cast<std::uint32_t>(w[i]);
+      b += p[0] * wi;
+      g += p[1] * wi;
+      r += p[2] * wi;
+    }
+    constexpr int kShift = kWeightBits - 8;
+    out[0] = static_cast<std::uint16_t>((b + (1u << (kShift - 1))) >> kShift);
+    out[1] = static_cast<std::uint16_t>((g + (1u << (kShift - 1))) >> kShift);
+    out[2] = static_cast<std::uint16_t>((r + (1u << (kShift - 1))) >> kShift);
+    out[3] = 0;
+    out += 4;
+  }
+}
+
 }  // namespace
 
 void Resample(const Pixels& source, int width, int height, Pixels& target) {
   const Contributions across = Weigh(source.width, width);
   const Contributions down = Weigh(source.height, height);
-  // Rows resampled across, kept with 8 extra bits of precision.
-  std::vector<std::uint16_t> rows(static_cast<std::size_t>(width) * 4 * static_cast<std::size_t>(source.height));
-  for (int y = 0; y < source.height; ++y) {
-    const std::uint8_t* in = source.Row(y);
-    std::uint16_t* out = rows.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 4;
-    for (int x = 0; x < width; ++x) {
-      const std::int32_t* w = across.weights.data() + across.offset[static_cast<std::size_t>(x)];
-      const std::uint8_t* p = in + static_cast<std::size_t>(across.first[static_cast<std::size_t>(x)]) * 4;
-      std::uint32_t b = 0, g = 0, r = 0;
-      for (int i = 0, n = across.count[static_cast<std::size_t>(x)]; i < n; ++i, p += 4) {
-        auto wi = static_cast<std::uint32_t>(w[i]);
-        b += p[0] * wi;
-        g += p[1] * wi;
-        r += p[2] * wi;
-      }
-      constexpr int kShift = kWeightBits - 8;
-      out[0] = static_cast<std::uint16_t>((b + (1u << (kShift - 1))) >> kShift);
-      out[1] = static_cast<std::uint16_t>((g + (1u << (kShift - 1))) >> kShift);
-      out[2] = static_cast<std::uint16_t>((r + (1u << (kShift - 1))) >> kShift);
-      out[3] = 0;
-      out += 4;
-    }
-  }
   target.Resize(width, height);
   const std::size_t stride = static_cast<std::size_t>(width) * 4;
+  // The source rows a target row draws on only move forward, so a ring of
+  // rows resampled across, as deep as the widest such window, is enough: a
+  // huge picture never needs a second full-height copy.
+  const std::size_t depth = static_cast<std::size_t>(*std::max_element(down.count.begin(), down.count.end()));
+  std::vector<std::uint16_t> ring(stride * depth);
+  int nextAcross = 0;
   std::vector<std::uint32_t> sums(stride);
   for (int y = 0; y < height; ++y) {
     const std::int32_t* w = down.weights.data() + down.offset[static_cast<std::size_t>(y)];
     const int first = down.first[static_cast<std::size_t>(y)], n = down.count[static_cast<std::size_t>(y)];
+    for (; nextAcross < first + n; ++nextAcross) {
+      if (nextAcross < first) continue;  // a row no target row needs
+      ResampleRowAcross(source.Row(nextAcross), across, width,
+                        ring.data() + static_cast<std::size_t>(nextAcross) % depth * stride);
+    }
     std::fill(sums.begin(), sums.end(), 0u);
     for (int i = 0; i < n; ++i) {
-      const std::uint16_t* row = rows.data() + static_cast<std::size_t>(first + i) * stride;
+      const std::uint16_t* row = ring.data() + static_cast<std::size_t>(first + i) % depth * stride;
       const auto wi = static_cast<std::uint32_t>(w[i]);
       for (std::size_t x = 0; x < stride; ++x) sums[x] += row[x] * wi;
     }
