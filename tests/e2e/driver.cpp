@@ -50,10 +50,16 @@ HWND MainWindow() {
   return window && IsWindowVisible(window) ? window : nullptr;
 }
 
-// Waits until the window is gone; the program's next answer then comes after
-// the work that followed it.
+// Waits for a dialog or box to close and then for the program to finish
+// what it does with the answer: a message sent to its window is taken only
+// once its thread is back in a message loop.
 int WaitGone(HWND window) {
-  return WaitFor([window] { return !IsWindow(window); }, 10000) ? 0 : Fail("window stays open");
+  if (!WaitFor([window] { return !IsWindow(window); }, 10000)) return Fail("window stays open");
+  if (HWND main = MainWindow()) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
+  }
+  return 0;
 }
 
 int WaitMainGone() {
@@ -134,7 +140,10 @@ int SendKeys(HWND main, const std::wstring& combination) {
 
 std::string Numbers(std::initializer_list<long> values) {
   std::string text;
-  for (long value : values) text += (text.empty() ? "" : " ") + std::to_string(value);
+  for (long value : values) {
+    if (!text.empty()) text += ' ';
+    text += std::to_string(value);
+  }
   return text;
 }
 
