@@ -32,6 +32,7 @@ void Run(int showCommand) {
   // otherwise the normal state.
   if (showCommand != SW_SHOWMAXIMIZED && showCommand != SW_SHOWMINNOACTIVE) showCommand = SW_SHOWNORMAL;
   ShowWindow(mainWindow, showCommand);
+  SendMessageA(mainWindow, kMainWindowShown, 0, 0);
   MSG message;
   while (!terminated) {
     BOOL got = GetMessageA(&message, nullptr, 0, 0);

@@ -14,6 +14,10 @@ const std::string& Title();
 
 void SetMainWindow(HWND window, HACCEL shortcuts);
 
+// Sent to the main window once it has been shown, so that its first
+// activation does not hang on when the platform gets round to activating it.
+inline constexpr UINT kMainWindowShown = WM_APP + 1;
+
 // Runs the message loop until the end is requested; shows the main window
 // first, as the shell asked.
 void Run(int showCommand);

@@ -62,6 +62,11 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       OnActivate(wParam);
       break;
+    case Application::kMainWindowShown:
+      // Shown and active as the shell asked; a window started minimized
+      // without activation waits for the user.
+      if (!IsIconic(window_)) OnActivate(WA_ACTIVE);
+      return 0;
     // A button released over the window's own surface steps like one over
     // the picture.
     case WM_LBUTTONUP:
