@@ -12,6 +12,8 @@ packages=(
   wine wine64 xvfb xdotool imagemagick x11-utils
   locales fonts-ipafont-gothic
   googletest libgtest-dev libjpeg62-turbo-dev libjpeg-turbo-progs
+  autoconf automake libtool liblhasa-dev lhasa jlha-utils
+  clang libclang-rt-14-dev
 )
 
 need_root() {
@@ -82,3 +84,31 @@ build_libjpeg() {  # arch
 
 build_libjpeg x86_64
 build_libjpeg i686
+
+# lhasa's tarball has no configure script: it is made here, in a copy of the
+# unpacked source, and only the library is built.
+build_lhasa() {  # arch
+  local arch=$1 out=$deps/$1
+  [ -f "$out/lib/liblhasa.a" ] && return 0
+  fetch_source lhasa
+  local src
+  src=$(ls -d "$deps/src"/lhasa-*/ | head -n 1)
+  local bdir=$deps/build-lhasa-$arch
+  rm -rf "$bdir"
+  cp -r "$src" "$bdir"
+  (
+    cd "$bdir"
+    mkdir -p autotools
+    aclocal && libtoolize && autoheader && automake -a && autoconf && automake -a
+    ./configure -q --host="$arch-w64-mingw32" --disable-shared --enable-static
+    make -s -C lib liblhasa.la
+  ) >/dev/null 2>&1 || { echo "setup: building lhasa for $arch failed" >&2; exit 1; }
+  mkdir -p "$out/lib" "$out/include/liblhasa-1.0"
+  cp "$bdir/lib/.libs/liblhasa.a" "$out/lib/liblhasa.a"
+  cp "$bdir"/lib/public/*.h "$out/include/liblhasa-1.0/"
+  rm -rf "$bdir"
+  echo "setup: lhasa built for $arch"
+}
+
+build_lhasa x86_64
+build_lhasa i686
