@@ -15,13 +15,29 @@ target_compile_options(tirvane_portable PUBLIC ${SANITIZE})
 target_link_options(tirvane_portable PUBLIC ${SANITIZE})
 target_link_libraries(tirvane_portable PUBLIC JPEG::JPEG)
 
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(LHASA REQUIRED IMPORTED_TARGET liblhasa)
+add_library(tirvane_standin STATIC ${STANDIN_SOURCES})
+target_include_directories(tirvane_standin PUBLIC src)
+target_compile_options(tirvane_standin PUBLIC ${SANITIZE})
+target_link_options(tirvane_standin PUBLIC ${SANITIZE})
+target_link_libraries(tirvane_standin PUBLIC PkgConfig::LHASA)
+
 # Benchmarks print figures; they are built here and run by make bench.
 add_executable(view_pipeline bench/view_pipeline.cpp)
 target_link_libraries(view_pipeline PRIVATE tirvane_portable)
 
 file(GLOB UNIT_TESTS CONFIGURE_DEPENDS tests/unit/*_test.cpp)
 add_executable(unit_tests ${UNIT_TESTS})
-target_link_libraries(unit_tests PRIVATE tirvane_portable GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE tirvane_portable tirvane_standin GTest::gtest_main)
+# The stand-in's tests read archives made by a real archiver at build time.
+set(TEST_ARCHIVES "${CMAKE_BINARY_DIR}/archives")
+add_custom_command(OUTPUT "${TEST_ARCHIVES}/.made"
+  COMMAND bash "${CMAKE_SOURCE_DIR}/tests/archives/unit_archives.sh" "${TEST_ARCHIVES}"
+  DEPENDS tests/archives/unit_archives.sh tests/archives/make_archive.sh)
+add_custom_target(test_archives ALL DEPENDS "${TEST_ARCHIVES}/.made")
+add_dependencies(unit_tests test_archives)
+target_compile_definitions(unit_tests PRIVATE TIRVANE_TEST_ARCHIVES="${TEST_ARCHIVES}")
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 

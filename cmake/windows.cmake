@@ -14,6 +14,8 @@ set(WINDOWS_SOURCES
   src/app/platform.cpp
   src/app/settings_file.cpp
   src/archive/archive_entries.cpp
+  src/archive/lha_unit.cpp
+  src/list/gathering.cpp
   src/list/list_commands.cpp
   src/list/list_editing.cpp
   src/list/list_file.cpp
@@ -36,6 +38,14 @@ target_link_libraries(Tirvane PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a comdlg32 she
 target_link_options(Tirvane PRIVATE -static -mwindows)
 set_source_files_properties(res/tirvane.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/res/tirvane.ico;${CMAKE_SOURCE_DIR}/res/home_glyph.bmp;${CMAKE_SOURCE_DIR}/res/tirvane.manifest")
+
+# Our archive library, next to the program where the library search finds it
+# first. Its five functions are exported under their plain names.
+add_library(UNLHA32 SHARED src/archive/unlha32/unlha32.cpp ${STANDIN_SOURCES})
+set_target_properties(UNLHA32 PROPERTIES PREFIX "" OUTPUT_NAME UNLHA32)
+target_include_directories(UNLHA32 PRIVATE src ${LIBJPEG_ROOT}/include/liblhasa-1.0)
+target_link_libraries(UNLHA32 PRIVATE ${LIBJPEG_ROOT}/lib/liblhasa.a)
+target_link_options(UNLHA32 PRIVATE -static -Wl,--kill-at)
 
 if(TARGET_ARCH STREQUAL "x86_64")
   add_executable(tvdriver tests/e2e/driver.cpp)

@@ -14,3 +14,11 @@ inline bool IsShiftJisLeadByte(unsigned char c) {
 inline std::size_t CharLengthAt(std::string_view text, std::size_t i) {
   return IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
 }
+
+// True when the text's last character is "\" or "/" (not the second half of
+// a double-byte character).
+inline bool EndsInPathSeparator(std::string_view text) {
+  std::size_t last = std::string_view::npos;
+  for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i)) last = i;
+  return last != std::string_view::npos && CharLengthAt(text, last) == 1 && (text[last] == '\\' || text[last] == '/');
+}

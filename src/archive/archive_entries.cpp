@@ -1,11 +1,33 @@
 #include "archive/archive_entries.h"
 
 #include "app/app_state.h"
+#include "app/application.h"
 #include "app/path_rules.h"
 #include "archive/archive_paths.h"
+#include "archive/lha_unit.h"
+#include "list/picture_list.h"
+#include "view/form1.h"
 
-// No archive library is bound yet, so nothing is extracted and the caller
-// finds no file.
+void AddArchivePictures(PictureList& list, const std::string& archive) {
+  std::uint32_t handle = LhaUnit::UnlhaOpenArchive(nullptr, archive, 0);
+  if (!handle) return;
+  // Closed on every way out: a full list ends the listing with its error.
+  struct Closer {
+    std::uint32_t handle;
+    ~Closer() { LhaUnit::UnlhaCloseArchive(handle); }
+  } closer{handle};
+  char record[kEntryRecordSize] = {};
+  for (int found = LhaUnit::UnlhaFindFirst(handle, "*.*", record); found == 0;
+       found = LhaUnit::UnlhaFindNext(handle, record)) {
+    Application::ProcessMessages();
+    std::string member = MemberNameFromRecord(record);
+    if (IsPictureMemberName(member)) list.Append(archive + "\\" + member);
+  }
+}
+
 std::string ExtractArchiveMember(const std::string& entry) {
-  return TempFolder + NameAfterLastSlash(FileNameOf(entry));
+  std::string member = FileNameOf(entry);
+  std::string output;
+  LhaUnit::Unlha(Form1->Handle(), ExtractionCommandLine(FolderOf(entry), TempFolder, member), output, 0);
+  return TempFolder + NameAfterLastSlash(member);
 }

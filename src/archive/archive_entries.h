@@ -1,7 +1,15 @@
 #pragma once
-// Archive members taken out of their archive for showing or as wallpaper.
+// Pictures inside LZH archives: listed into the picture list, and taken out
+// of their archive for showing or as wallpaper.
 
 #include <string>
+
+class PictureList;
+
+// Appends archive + "\" + member for every ".BMP" or ".JPG" member, in the
+// order the library reports them; nothing when the archive cannot be opened.
+// Waiting window messages are handled once per member.
+void AddArchivePictures(PictureList& list, const std::string& archive);
 
 // Extracts the member named by entry (an archive member path) into
 // TempFolder and returns the path where its file is expected; whether it

@@ -2,6 +2,7 @@
 // Archive member paths: an archive's path, "\", and a member name as the
 // archive library reports it, folders joined by "/".
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,3 +11,18 @@ bool IsArchiveMember(std::string_view entry);
 
 // The text after the last "/"; the whole text when it holds none.
 std::string NameAfterLastSlash(std::string_view text);
+
+// True when a member's name ends in ".BMP" or ".JPG", in any case.
+bool IsPictureMemberName(std::string_view name);
+
+// The member name in the archive library's 564-byte entry record: the bytes
+// from 26 before the first NUL, at most 514 of them.
+inline constexpr std::size_t kEntryRecordSize = 564;
+inline constexpr std::size_t kEntryNameOffset = 26;
+inline constexpr std::size_t kEntryNameSize = 514;
+std::string MemberNameFromRecord(const char (&record)[kEntryRecordSize]);
+
+// The command that makes the archive library extract one member into a
+// folder. A piece that holds a space is quoted, or the library would split
+// it; the others go as they are, so every version of the library reads them.
+std::string ExtractionCommandLine(std::string_view archive, std::string_view folder, std::string_view member);

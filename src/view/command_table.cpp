@@ -15,7 +15,7 @@ using enum CommandId;
 const Command kCommands[] = {
     {Menu, File1, "ファイル(&F)", {}, nullptr},
     {Item, Open1, "開く(&O)", {kCtrl, 'O'}, nullptr},
-    {Item, Z1, "書庫ﾌｧｲﾙを開く(&Z)", {kCtrl, 'Z'}, nullptr},
+    {Item, Z1, "書庫ﾌｧｲﾙを開く(&Z)", {kCtrl, 'Z'}, &TForm1::Z1Click},
     {Item, Save1, "保存(&S)", {kCtrl, 'S'}, nullptr},
     {Item, N1, "フォルダを開く(&D)", {kCtrl, 'D'}, nullptr},
     {Item, X1, "閉じる(X)", {kCtrl, 'X'}, &TForm1::X1Click},

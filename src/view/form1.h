@@ -45,8 +45,10 @@ class TForm1 {
   void N111Click();
   void N21Click();
   void N4Click();
+  void Z1Click();
 
   void OpenListFile(const std::string& path);
+  void OpenLzhFile();
   void LoadPicture();
   int ListWidth() const { return listWidth_; }
 

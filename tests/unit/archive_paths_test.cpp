@@ -34,4 +34,32 @@ TEST(ArchiveMember, NameAfterLastSlash) {
   EXPECT_EQ(NameAfterLastSlash("a\\b.jpg"), "a\\b.jpg");
 }
 
+TEST(ArchiveMember, PictureMembersAreBmpAndJpgInAnyCase) {
+  EXPECT_TRUE(IsPictureMemberName("photos/Photo.Jpg"));
+  EXPECT_TRUE(IsPictureMemberName("a.BMP"));
+  EXPECT_FALSE(IsPictureMemberName("photo.jpeg"));
+  EXPECT_FALSE(IsPictureMemberName("readme.txt"));
+  EXPECT_FALSE(IsPictureMemberName("jpg"));
+}
+
+TEST(ArchiveMember, NameComesFromTheRecordUpToItsNul) {
+  char record[kEntryRecordSize] = {};
+  std::fill(record, record + kEntryNameOffset, 'x');
+  std::string name = "写真/表示.jpg";
+  name.copy(record + kEntryNameOffset, name.size());
+  EXPECT_EQ(MemberNameFromRecord(record), name);
+  // A library that leaves no NUL gives all 514 bytes, never the fields after them.
+  std::fill(record, record + kEntryRecordSize, 'n');
+  EXPECT_EQ(MemberNameFromRecord(record), std::string(kEntryNameSize, 'n'));
+}
+
+TEST(ArchiveMember, ExtractionCommandQuotesOnlyPiecesWithSpaces) {
+  EXPECT_EQ(ExtractionCommandLine("D:\\pics\\trip.lzh", "C:\\TEMP\\Tirvane\\", "photos/beach.jpg"),
+            "e -m -p -n -y -gm -jd300K D:\\pics\\trip.lzh C:\\TEMP\\Tirvane\\ photos/beach.jpg");
+  EXPECT_EQ(ExtractionCommandLine("C:\\My Pictures\\a.lzh", "C:\\Documents and Settings\\Temp\\Tirvane\\",
+                                  "new folder/b c.jpg"),
+            "e -m -p -n -y -gm -jd300K \"C:\\My Pictures\\a.lzh\" "
+            "\"C:\\Documents and Settings\\Temp\\Tirvane\\\" \"new folder/b c.jpg\"");
+}
+
 }  // namespace

@@ -1,0 +1,71 @@
+#include "archive/lha_unit.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+HMODULE library = nullptr;
+
+using UnlhaFunction = int(WINAPI*)(HWND, LPCSTR, LPSTR, DWORD);
+using OpenFunction = std::uint32_t(WINAPI*)(HWND, LPCSTR, DWORD);
+using CloseFunction = int(WINAPI*)(std::uint32_t);
+using FindFirstFunction = int(WINAPI*)(std::uint32_t, LPCSTR, void*);
+using FindNextFunction = int(WINAPI*)(std::uint32_t, void*);
+
+// The function's address, looked up afresh on every call; null when the
+// library is absent or lacks it, and the call is then treated as one to an
+// absent library.
+template <class Function>
+Function Lookup(const char* name) {
+  if (!library) return nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+}  // namespace
+
+namespace LhaUnit {
+
+void Start() {
+  // A bare module name is otherwise also looked for in the current folder,
+  // where anyone who can leave a file in a folder the user opens could plant
+  // a library of that name. The program's own folder and the system's stay.
+  SetDllDirectoryA("");
+  library = LoadLibraryA("UNLHA32");
+}
+
+void Stop() {
+  if (library) FreeLibrary(library);
+  library = nullptr;
+}
+
+int Unlha(HWND owner, const std::string& commandLine, std::string& output, std::uint32_t outputSize) {
+  auto function = Lookup<UnlhaFunction>("Unlha");
+  if (!function) return 32792;
+  std::vector<char> buffer(outputSize);
+  int status = function(owner, commandLine.c_str(), buffer.data(), outputSize);
+  output.assign(buffer.data(), std::find(buffer.begin(), buffer.end(), '\0') - buffer.begin());
+  return status;
+}
+
+std::uint32_t UnlhaOpenArchive(HWND owner, const std::string& archive, std::uint32_t mode) {
+  auto function = Lookup<OpenFunction>("UnlhaOpenArchive");
+  return function ? function(owner, archive.c_str(), mode) : 0;
+}
+
+int UnlhaCloseArchive(std::uint32_t archive) {
+  auto function = Lookup<CloseFunction>("UnlhaCloseArchive");
+  return function ? function(archive) : -1;
+}
+
+int UnlhaFindFirst(std::uint32_t archive, const std::string& wildcard, char* record) {
+  auto function = Lookup<FindFirstFunction>("UnlhaFindFirst");
+  return function ? function(archive, wildcard.c_str(), record) : -1;
+}
+
+int UnlhaFindNext(std::uint32_t archive, char* record) {
+  auto function = Lookup<FindNextFunction>("UnlhaFindNext");
+  return function ? function(archive, record) : -1;
+}
+
+}  // namespace LhaUnit

@@ -1,0 +1,37 @@
+#pragma once
+// LZH archives as our archive library reads them: the members' names as
+// they are stored, and one member's data written into a folder. Built on
+// lhasa, which decodes the compression methods.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Every file member's stored name in archive order, folders joined by "/";
+// nothing when the file is not a readable LZH archive.
+std::optional<std::vector<std::string>> ListLzhMembers(const std::string& archivePath);
+
+enum class ExtractResult { Done, NoArchive, NoMember, UnsafeName, Damaged, WriteFailed };
+
+// Writes the member's data to folder + the last "/"-separated part of its
+// name, replacing a file of that name and creating the folder when it is
+// missing. Nothing is ever written outside the folder, and a member whose
+// data fails its check leaves no file of that name behind.
+ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view memberName, std::string folder);
+
+// The member's stored name from its raw header bytes (lhasa rewrites names:
+// 0x5C bytes, which are also second halves of Shift-JIS characters, all
+// become "/", and all-capital DOS names are lowered). Folder separators
+// (0xFF, or "\" outside a double-byte character) become "/".
+std::optional<std::string> StoredMemberName(std::span<const std::uint8_t> header, int level);
+
+// The name a member's file takes inside the destination folder, or nothing
+// when it could reach outside it or is no plain file name on Windows.
+std::optional<std::string> SafeFileName(std::string_view memberName);
+
+// CRC-16 as LZH archives use it (polynomial 0xA001 reflected, start 0).
+std::uint16_t Crc16(std::uint16_t crc, std::span<const std::uint8_t> data);

@@ -1,0 +1,104 @@
+// UNLHA32.dll: our own archive library, for users who have none. It lists
+// an LZH archive's members and extracts one member on the command line
+// "e [switches] archive folder\ member".
+#include <windows.h>
+
+#include <cstdint>
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "archive/unlha32/lzh_archive.h"
+#include "archive/unlha32/unlha_command.h"
+#include "app/shift_jis.h"
+
+namespace {
+
+// Statuses; 0 is success.
+constexpr int kBadCommand = 0x8001, kNoArchive = 0x8002, kNoMember = 0x8003, kUnsafeName = 0x8004,
+              kDamaged = 0x8005, kWriteFailed = 0x8006, kEnd = -1;
+
+constexpr std::size_t kRecordSize = 564, kNameOffset = 26, kNameCapacity = 513;
+
+struct OpenArchive {
+  std::vector<std::string> members;
+  std::size_t next = 0;
+};
+
+std::map<std::uint32_t, OpenArchive> archives;
+std::uint32_t lastHandle = 0;
+
+int Status(ExtractResult result) {
+  switch (result) {
+    case ExtractResult::Done: return 0;
+    case ExtractResult::NoArchive: return kNoArchive;
+    case ExtractResult::NoMember: return kNoMember;
+    case ExtractResult::UnsafeName: return kUnsafeName;
+    case ExtractResult::Damaged: return kDamaged;
+    case ExtractResult::WriteFailed: return kWriteFailed;
+  }
+  return kBadCommand;
+}
+
+// The member's name at byte 26 of the caller's record, NUL-terminated; a
+// longer name is cut before a whole character.
+int FillRecord(OpenArchive& archive, void* record) {
+  if (archive.next >= archive.members.size()) return kEnd;
+  const std::string& name = archive.members[archive.next++];
+  std::size_t length = 0;
+  while (length < name.size()) {
+    std::size_t step = IsShiftJisLeadByte(static_cast<unsigned char>(name[length])) ? 2 : 1;
+    step = std::min(step, name.size() - length);
+    if (length + step > kNameCapacity) break;
+    length += step;
+  }
+  auto* bytes = static_cast<char*>(record);
+  std::memset(bytes, 0, kRecordSize);
+  std::memcpy(bytes + kNameOffset, name.data(), length);
+  return 0;
+}
+
+}  // namespace
+
+extern "C" {
+
+__declspec(dllexport) int WINAPI Unlha(HWND, LPCSTR commandLine, LPSTR output, DWORD outputSize) {
+  if (output && outputSize > 0) output[0] = '\0';
+  auto command = commandLine ? ParseUnlhaCommand(commandLine) : std::nullopt;
+  if (!command || command->command != "e" || command->members.empty()) return kBadCommand;
+  int status = 0;
+  for (const std::string& member : command->members) {
+    int result = Status(ExtractLzhMember(command->archive, member, command->folder));
+    if (result != 0) status = result;
+  }
+  return status;
+}
+
+__declspec(dllexport) std::uint32_t WINAPI UnlhaOpenArchive(HWND, LPCSTR archivePath, DWORD) {
+  if (!archivePath) return 0;
+  auto members = ListLzhMembers(archivePath);
+  if (!members) return 0;
+  std::uint32_t handle = ++lastHandle;
+  if (handle == 0) handle = ++lastHandle;
+  archives[handle] = {std::move(*members), 0};
+  return handle;
+}
+
+__declspec(dllexport) int WINAPI UnlhaCloseArchive(std::uint32_t handle) { return archives.erase(handle) ? 0 : kEnd; }
+
+__declspec(dllexport) int WINAPI UnlhaFindFirst(std::uint32_t handle, LPCSTR, void* record) {
+  auto found = archives.find(handle);
+  if (found == archives.end() || !record) return kEnd;
+  found->second.next = 0;
+  return FillRecord(found->second, record);
+}
+
+__declspec(dllexport) int WINAPI UnlhaFindNext(std::uint32_t handle, void* record) {
+  auto found = archives.find(handle);
+  if (found == archives.end() || !record) return kEnd;
+  return FillRecord(found->second, record);
+}
+
+}  // extern "C"

@@ -1,0 +1,19 @@
+#pragma once
+// The command line our archive library takes: a command, switches starting
+// with "-", the archive, the destination folder (ending in "\" or "/") and
+// member names. A piece in double quotes may hold spaces.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct UnlhaCommand {
+  std::string command;
+  std::string archive;
+  std::string folder;  // empty: the current folder
+  std::vector<std::string> members;
+};
+
+// Nothing when the line names no command or no archive.
+std::optional<UnlhaCommand> ParseUnlhaCommand(std::string_view line);
