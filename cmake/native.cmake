@@ -38,6 +38,26 @@ add_custom_command(OUTPUT "${TEST_ARCHIVES}/.made"
 add_custom_target(test_archives ALL DEPENDS "${TEST_ARCHIVES}/.made")
 add_dependencies(unit_tests test_archives)
 target_compile_definitions(unit_tests PRIVATE TIRVANE_TEST_ARCHIVES="${TEST_ARCHIVES}")
+# A libFuzzer target over the stand-in, built with clang (GCC has no
+# libFuzzer) and run for a bounded time on a copy of the test archives.
+find_program(CLANGXX clang++)
+if(CLANGXX)
+  set(FUZZER "${CMAKE_BINARY_DIR}/lzh_fuzzer")
+  list(TRANSFORM STANDIN_SOURCES PREPEND "${CMAKE_SOURCE_DIR}/" OUTPUT_VARIABLE FUZZ_SOURCES)
+  add_custom_command(OUTPUT "${FUZZER}"
+    COMMAND "${CLANGXX}" -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
+      -I "${CMAKE_SOURCE_DIR}/src" ${LHASA_CFLAGS} "${CMAKE_SOURCE_DIR}/tests/fuzz/lzh_fuzzer.cpp" ${FUZZ_SOURCES}
+      ${LHASA_LDFLAGS} -o "${FUZZER}"
+    DEPENDS tests/fuzz/lzh_fuzzer.cpp ${STANDIN_SOURCES} src/archive/unlha32/lzh_archive.h
+      src/archive/unlha32/unlha_command.h src/app/shift_jis.h
+    COMMAND_EXPAND_LISTS VERBATIM)
+  add_custom_target(fuzzer ALL DEPENDS "${FUZZER}")
+  add_test(NAME fuzz.lzh_archive COMMAND bash -c
+    "rm -rf corpus && mkdir corpus && cp '${TEST_ARCHIVES}'/*.lzh corpus/ && '${FUZZER}' -max_total_time=30 -rss_limit_mb=2048 -print_final_stats=1 corpus"
+    WORKING_DIRECTORY "${CMAKE_BINARY_DIR}")
+  set_tests_properties(fuzz.lzh_archive PROPERTIES TIMEOUT 120)
+endif()
+
 include(GoogleTest)
 gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
 

@@ -36,14 +36,16 @@ class Extraction : public testing::Test {
 };
 
 // One -lh0- member with a level-0 header, as an old archiver writes it.
-std::string StoredMember(const std::string& name, const std::string& data, std::uint16_t crc) {
+std::string StoredMember(const std::string& name, const std::string& data, std::uint16_t crc,
+                         std::uint32_t claimedSize = 0) {
   std::string header;
   header += "-lh0-";
   auto put32 = [&](std::uint32_t v) {
     for (int i = 0; i < 4; ++i) header += static_cast<char>(v >> (8 * i) & 0xFF);
   };
-  put32(static_cast<std::uint32_t>(data.size()));
-  put32(static_cast<std::uint32_t>(data.size()));
+  const std::uint32_t size = claimedSize ? claimedSize : static_cast<std::uint32_t>(data.size());
+  put32(size);
+  put32(size);
   put32(0);              // time stamp
   header += '\x20';      // attribute
   header += '\0';        // level 0
@@ -140,6 +142,11 @@ TEST_F(Extraction, DamagedDataLeavesNoFileOfThatName) {
   Write(folder_ / "cut.lzh", cut.substr(0, cut.size() - 4));
   EXPECT_NE(ExtractLzhMember((folder_ / "cut.lzh").string(), "cut.jpg", Folder()), ExtractResult::Done);
   EXPECT_FALSE(fs::exists(folder_ / "cut.jpg"));
+
+  // A header that claims 4 GB for a few bytes of data.
+  Write(folder_ / "huge.lzh", StoredMember("huge.jpg", data, CrcOf(data), 0xFFFFFFF0u) + '\0');
+  EXPECT_EQ(ExtractLzhMember((folder_ / "huge.lzh").string(), "huge.jpg", Folder()), ExtractResult::Damaged);
+  EXPECT_FALSE(fs::exists(folder_ / "huge.jpg"));
 }
 
 TEST_F(Extraction, NamesThatReachOutsideTheFolderAreRefused) {

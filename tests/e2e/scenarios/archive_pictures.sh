@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Open Archive lists an archive's .bmp and .jpg members in archive order, from
+# subfolders too and with Shift-JIS names; a shown member's extracted copy is
+# deleted after a good read and kept after a bad one. Without the archive
+# library nothing is added.
+source "$(dirname "$0")/../lib.sh"
+
+files=$WORK/files
+mkdir -p "$files/photos/2001" "$files/my pics"
+cp "$SAMPLES/sunset.jpg" "$files/photos/2001/Beach.JPG"
+cp "$SAMPLES/small.jpg" "$files/表示.jpg"
+cp "$SAMPLES/desert.bmp" "$files/my pics/Photo.Bmp"
+cp "$SAMPLES/small.jpg" "$files/photo.jpeg"
+echo "not a picture" > "$files/broken.jpg"
+echo "text" > "$files/readme.txt"
+archive="$WORK/my archives/旅行.lzh"
+mkdir -p "$(dirname "$archive")"
+bash "$TIRVANE_SOURCE/tests/archives/make_archive.sh" "$archive" 2 "$files" \
+  photos/2001/Beach.JPG readme.txt 表示.jpg photo.jpeg "my pics/Photo.Bmp" broken.jpg
+at=$(winpath "$archive")
+temp=$USER_DIR/Temp/Tirvane
+
+start
+drive keys ctrl+z
+drive dialog-accept "$at"
+check "picture members in archive order" "$at\\photos/2001/Beach.JPG
+$at\\表示.jpg
+$at\\my pics/Photo.Bmp
+$at\\broken.jpg" "$(drive entries)"
+check "the first is selected" "0" "$(drive selected)"
+check "and shown from the archive" "[新規]$at\\photos/2001/Beach.JPG (800x600)" "$(drive caption | sed 's/x[0-9.]*(.*//')"
+[ ! -e "$temp/Beach.JPG" ] || fail "the extracted copy stays after a good read"
+
+drive keys down
+check "a Shift-JIS name with a 5C byte is extracted and shown" "[新規]$at\\表示.jpg (200x123)" \
+  "$(drive caption | sed 's/x[0-9.]*(.*//')"
+drive keys down
+drive keys down
+check "a member that cannot be read stays selected" "3" "$(drive selected)"
+check "the view collapses" "0" "$(drive view | cut -d' ' -f4)"
+check "its extracted copy is kept" "not a picture" "$(cat "$temp/broken.jpg")"
+drive close
+drive gone
+
+# The program alone, with no archive library beside it or on the system,
+# and no list kept from the run before.
+rm "$WORK/新規"
+mkdir -p "$WORK/alone"
+cp "$EXE" "$WORK/alone/"
+start "$WORK/alone/Tirvane.exe"
+drive keys ctrl+z
+drive dialog-accept "$at"
+check "nothing is added" "" "$(drive entries)"
+check "the caption is the count" "0" "$(drive caption)"
+drive close
+drive gone
