@@ -31,3 +31,29 @@ std::string ExtractionCommandLine(std::string_view archive, std::string_view fol
   return "e -m -p -n -y -gm -jd300K " + CommandPiece(archive) + " " + CommandPiece(folder) + " " +
          CommandPiece(member);
 }
+
+namespace {
+// "C:\x" or "\\server\share": a folder that does not depend on the current one.
+bool IsAbsoluteFolder(std::string_view folder) {
+  if (folder.size() >= 3 && folder[1] == ':' && (folder[2] == '\\' || folder[2] == '/')) return true;
+  return folder.starts_with("\\\\");
+}
+}  // namespace
+
+std::vector<std::string> LibrarySearchFolders(std::string_view programFolder, std::string_view systemFolder,
+                                              std::string_view windowsFolder, std::string_view pathVariable) {
+  std::vector<std::string> folders;
+  for (std::string_view folder : {programFolder, systemFolder, windowsFolder}) {
+    if (!folder.empty()) folders.emplace_back(folder);
+  }
+  std::size_t start = 0;
+  while (start <= pathVariable.size()) {
+    std::size_t end = pathVariable.find(';', start);
+    if (end == std::string_view::npos) end = pathVariable.size();
+    std::string_view folder = pathVariable.substr(start, end - start);
+    if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') folder = folder.substr(1, folder.size() - 2);
+    if (IsAbsoluteFolder(folder)) folders.emplace_back(folder);
+    start = end + 1;
+  }
+  return folders;
+}

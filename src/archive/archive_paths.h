@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // True when the entry's folder part has the extension ".LZH" in any case.
 bool IsArchiveMember(std::string_view entry);
@@ -26,3 +27,10 @@ std::string MemberNameFromRecord(const char (&record)[kEntryRecordSize]);
 // folder. A piece that holds a space is quoted, or the library would split
 // it; the others go as they are, so every version of the library reads them.
 std::string ExtractionCommandLine(std::string_view archive, std::string_view folder, std::string_view member);
+
+// The folders the platform searches for a library loaded by its bare name,
+// in its order, without the current folder: the program's folder, the
+// system folder, the Windows folder, then the folders of PATH that are
+// absolute (a relative one would be the current folder again).
+std::vector<std::string> LibrarySearchFolders(std::string_view programFolder, std::string_view systemFolder,
+                                              std::string_view windowsFolder, std::string_view pathVariable);

@@ -1,7 +1,13 @@
 #include "archive/lha_unit.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
+
+#include "app/path_rules.h"
+#include "app/platform.h"
+#include "app/shift_jis.h"
+#include "archive/archive_paths.h"
 
 namespace {
 
@@ -27,11 +33,24 @@ Function Lookup(const char* name) {
 namespace LhaUnit {
 
 void Start() {
-  // A bare module name is otherwise also looked for in the current folder,
-  // where anyone who can leave a file in a folder the user opens could plant
-  // a library of that name. The program's own folder and the system's stay.
+  // A bare module name is also looked for in the current folder, where
+  // anyone who can leave a file in a folder the user works in could plant a
+  // library of that name. The search is made here in the platform's order
+  // without that folder (Wine still searches it after SetDllDirectory), and
+  // the libraries loaded later on are kept from it too.
   SetDllDirectoryA("");
-  library = LoadLibraryA("UNLHA32");
+  char system[MAX_PATH] = "", windows[MAX_PATH] = "";
+  GetSystemDirectoryA(system, MAX_PATH);
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  std::string path(GetEnvironmentVariableA("PATH", nullptr, 0), '\0');
+  path.resize(GetEnvironmentVariableA("PATH", path.data(), static_cast<DWORD>(path.size())));
+  for (const std::string& folder : LibrarySearchFolders(FolderOf(ExecutablePath()), system, windows, path)) {
+    std::string candidate = folder + (EndsInPathSeparator(folder) ? "" : "\\") + "UNLHA32.dll";
+    if (GetFileAttributesA(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+    // Its own dependencies are looked for beside it first.
+    library = LoadLibraryExA(candidate.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    if (library) return;
+  }
 }
 
 void Stop() {

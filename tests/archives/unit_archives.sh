@@ -17,5 +17,7 @@ printf 'a' > "$files/readme.txt"
 members=(photos/2001/beach.jpg 表示.jpg "my pics/Photo.Bmp" readme.txt empty.jpg)
 for level in 0 1 2; do
   bash "$here/make_archive.sh" "$out/level$level.lzh" "$level" "$files" "${members[@]}"
+  # A second, independent reader must find them sound.
+  lha -t "$out/level$level.lzh" >/dev/null
 done
 touch "$out/.made"

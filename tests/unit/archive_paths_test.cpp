@@ -62,4 +62,12 @@ TEST(ArchiveMember, ExtractionCommandQuotesOnlyPiecesWithSpaces) {
             "\"C:\\Documents and Settings\\Temp\\Tirvane\\\" \"new folder/b c.jpg\"");
 }
 
+TEST(ArchiveLibrary, SearchedInThePlatformsOrderButNeverInTheCurrentFolder) {
+  EXPECT_EQ(LibrarySearchFolders("C:\\Program Files\\Tirvane", "C:\\Windows\\system32", "C:\\Windows",
+                                 "C:\\Tools;.;;bin;\"C:\\Quoted Dir\";\\\\server\\share;..\\up;D:relative"),
+            (std::vector<std::string>{"C:\\Program Files\\Tirvane", "C:\\Windows\\system32", "C:\\Windows",
+                                      "C:\\Tools", "C:\\Quoted Dir", "\\\\server\\share"}));
+  EXPECT_EQ(LibrarySearchFolders("C:\\a", "", "", ""), std::vector<std::string>{"C:\\a"});
+}
+
 }  // namespace

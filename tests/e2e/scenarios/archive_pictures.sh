@@ -2,7 +2,7 @@
 # Open Archive lists an archive's .bmp and .jpg members in archive order, from
 # subfolders too and with Shift-JIS names; a shown member's extracted copy is
 # deleted after a good read and kept after a bad one. Without the archive
-# library nothing is added.
+# library nothing is added, and one planted in the current folder is not used.
 source "$(dirname "$0")/../lib.sh"
 
 files=$WORK/files
@@ -43,10 +43,12 @@ drive close
 drive gone
 
 # The program alone, with no archive library beside it or on the system,
-# and no list kept from the run before.
+# and no list kept from the run before. A library of that name in the
+# current folder is not taken: anyone could have left it there.
 rm "$WORK/新規"
 mkdir -p "$WORK/alone"
 cp "$EXE" "$WORK/alone/"
+cp "$TIRVANE_EXE_DIR/UNLHA32.dll" "$WORK/"
 start "$WORK/alone/Tirvane.exe"
 drive keys ctrl+z
 drive dialog-accept "$at"
