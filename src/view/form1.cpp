@@ -60,16 +60,12 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       OnClose();
       return 0;
     case WM_ACTIVATE:
-      // The control that had the keyboard gets it back when the window is
-      // active again, after a dialog or another program.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(window_, focus)) focusedChild_ = focus;
-      }
       OnActivate(wParam);
       break;
     case WM_SETFOCUS:
-      SetFocus(focusedChild_ && IsWindow(focusedChild_) ? focusedChild_ : ListBox1.Handle());
+      // The list is the one control that keeps the keyboard; it gets it back
+      // when the window is active again, after a dialog or another program.
+      SetFocus(ListBox1.Handle());
       return 0;
     case Application::kMainWindowShown:
       // Shown and active as the shell asked; a window started minimized

@@ -89,7 +89,6 @@ class TForm1 {
   int listWidth_ = 169;
   WNDPROC listBoxProc_ = nullptr;
   bool activated_ = false;
-  HWND focusedChild_ = nullptr;
 };
 
 extern TForm1* Form1;

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <algorithm>
 #include <cstring>
 #include <map>
 #include <string>
@@ -49,8 +48,7 @@ int FillRecord(OpenArchive& archive, void* record) {
   const std::string& name = archive.members[archive.next++];
   std::size_t length = 0;
   while (length < name.size()) {
-    std::size_t step = IsShiftJisLeadByte(static_cast<unsigned char>(name[length])) ? 2 : 1;
-    step = std::min(step, name.size() - length);
+    std::size_t step = CharLengthAt(name, length);
     if (length + step > kNameCapacity) break;
     length += step;
   }
