@@ -84,11 +84,13 @@ std::uint32_t Little(std::span<const std::uint8_t> bytes, std::size_t at, std::s
   return value;
 }
 
-bool MakeFolder(const std::string& path) {
+// A folder that is already there, or cannot be made, shows when the file
+// inside it cannot be written.
+void MakeFolder(const std::string& path) {
 #ifdef _WIN32
-  return _mkdir(path.c_str()) == 0;
+  _mkdir(path.c_str());
 #else
-  return mkdir(path.c_str(), 0777) == 0;
+  mkdir(path.c_str(), 0777);
 #endif
 }
 
@@ -100,7 +102,6 @@ void MakeFolders(const std::string& folder) {
   }
   MakeFolder(folder);
 }
-
 
 bool IsDeviceName(std::string_view name) {
   std::string base(name.substr(0, name.find('.')));

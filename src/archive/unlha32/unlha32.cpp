@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/shift_jis.h"
+#include "archive/archive_paths.h"
 #include "archive/unlha32/lzh_archive.h"
 #include "archive/unlha32/unlha_command.h"
-#include "app/shift_jis.h"
 
 namespace {
 
@@ -19,7 +20,6 @@ namespace {
 constexpr int kBadCommand = 0x8001, kNoArchive = 0x8002, kNoMember = 0x8003, kUnsafeName = 0x8004,
               kDamaged = 0x8005, kWriteFailed = 0x8006, kEnd = -1;
 
-constexpr std::size_t kRecordSize = 564, kNameOffset = 26, kNameCapacity = 513;
 
 struct OpenArchive {
   std::vector<std::string> members;
@@ -49,12 +49,12 @@ int FillRecord(OpenArchive& archive, void* record) {
   std::size_t length = 0;
   while (length < name.size()) {
     std::size_t step = CharLengthAt(name, length);
-    if (length + step > kNameCapacity) break;
+    if (length + step >= kEntryNameSize) break;  // room for the NUL
     length += step;
   }
   auto* bytes = static_cast<char*>(record);
-  std::memset(bytes, 0, kRecordSize);
-  std::memcpy(bytes + kNameOffset, name.data(), length);
+  std::memset(bytes, 0, kEntryRecordSize);
+  std::memcpy(bytes + kEntryNameOffset, name.data(), length);
   return 0;
 }
 
