@@ -22,6 +22,7 @@ set(WINDOWS_SOURCES
   src/list/picture_list.cpp
   src/view/command_table.cpp
   src/view/file_dialog.cpp
+  src/view/folder_dialog.cpp
   src/view/form1.cpp
   src/view/image_view.cpp
   src/view/load_picture.cpp

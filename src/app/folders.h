@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The per-user data folder: the Recent folder's parent + "\Tirvane\".
 std::string DataFolderFromRecent(std::string_view recentFolder);
@@ -16,3 +17,16 @@ std::string SettingsPathFor(std::string_view dataFolder, std::string_view exePat
 
 // The default of "Dir": the first three bytes of the executable's folder.
 std::string DriveRootOf(std::string_view exePath);
+
+// True for a folder entry that is a junction or a symbolic link, which the
+// folder scan and the deletion of the extraction folder do not go through.
+// Cloud-file placeholders are reparse points as well, but they hold the
+// user's own files in place and are gone through.
+bool IsLinkedFolder(unsigned long attributes, unsigned long reparseTag);
+
+// The folders from the root down to folder itself: C:\A\B gives C:\, C:\A
+// and C:\A\B; \\server\share\A gives \\server\share and \\server\share\A.
+std::vector<std::string> FolderChain(std::string_view folder);
+
+// folder + "\" + name, without a second "\" after a root such as C:\.
+std::string SubfolderOf(std::string_view folder, std::string_view name);

@@ -110,7 +110,7 @@ void DeleteTree(const std::string& folder) {
       std::string path = folder + "\\" + name;
       if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         DeleteFileA(path.c_str());
-      } else if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+      } else if (IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) {
         // A junction or link to a folder goes, what it leads to stays.
         RemoveDirectoryA(path.c_str());
       } else if (name != "." && name != "..") {

@@ -21,7 +21,7 @@ void AddArchivePictures(PictureList& list, const std::string& archive) {
        found = LhaUnit::UnlhaFindNext(handle, record)) {
     Application::ProcessMessages();
     std::string member = MemberNameFromRecord(record);
-    if (IsPictureMemberName(member)) list.Append(archive + "\\" + member);
+    if (IsListedPictureName(member)) list.Append(archive + "\\" + member);
   }
 }
 

@@ -10,7 +10,7 @@ std::string NameAfterLastSlash(std::string_view text) {
   return std::string(slash == std::string_view::npos ? text : text.substr(slash + 1));
 }
 
-bool IsPictureMemberName(std::string_view name) {
+bool IsListedPictureName(std::string_view name) {
   std::string extension = UpperCase(ExtensionOf(name));
   return extension == ".BMP" || extension == ".JPG";
 }

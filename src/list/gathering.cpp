@@ -1,15 +1,74 @@
 // The File menu's commands that add pictures to the list.
+#include "list/gathering.h"
+
+#include "app/app_state.h"
+#include "app/application.h"
+#include "app/folders.h"
 #include "app/path_rules.h"
 #include "archive/archive_entries.h"
+#include "archive/archive_paths.h"
 #include "view/file_dialog.h"
+#include "view/folder_dialog.h"
 #include "view/form1.h"
 
 namespace {
-// The archive dialog offers the name chosen at its last use.
+
+// The name each dialog offers when nothing else is preset: the one chosen
+// at its last use.
+std::string lastPictureName;
 std::string lastArchiveName;
+
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  ~FindHandle() { FindClose(handle_); }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+
+ private:
+  HANDLE handle_;
+};
+
 }  // namespace
 
+void ScanFolder(PictureList& list, std::string folder) {
+  Application::ProcessMessages();
+  WIN32_FIND_DATAA found;
+  HANDLE listing = FindFirstFileA((folder + "\\*.*").c_str(), &found);
+  if (listing == INVALID_HANDLE_VALUE) return;
+  FindHandle closer(listing);
+  do {
+    std::string name = found.cFileName;
+    std::string path = folder + "\\" + name;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (name != "." && name != ".." && !IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) {
+        ScanFolder(list, path);
+      }
+    } else if (IsListedPictureName(name)) {
+      list.Append(path);
+    } else if (UpperCase(ExtensionOf(name)) == ".LZH") {
+      AddArchivePictures(list, path);
+    }
+  } while (FindNextFileA(listing, &found));
+}
+
+void TForm1::Open1Click() { OpenPictureFile(); }
 void TForm1::Z1Click() { OpenLzhFile(); }
+void TForm1::N1Click() { OpenFolder(); }
+
+void TForm1::OpenPictureFile() {
+  int selected = ListBox1.Selected();
+  auto path = ShowFileDialog(Handle(), OpenPictureDialog1, selected >= 0 ? ListBox1.At(selected) : lastPictureName);
+  if (!path) return;
+  lastPictureName = *path;
+  int found = ListBox1.Find(*path);
+  if (found < 0) {
+    ListBox1.Append(*path);
+  } else {
+    ListBox1.Select(found);
+  }
+  LoadPicture();
+}
 
 void TForm1::OpenLzhFile() {
   auto path = ShowFileDialog(Handle(), OpenDialog1, lastArchiveName);
@@ -17,6 +76,19 @@ void TForm1::OpenLzhFile() {
   lastArchiveName = *path;
   if (UpperCase(ExtensionOf(*path)) != ".LZH") return;
   AddArchivePictures(ListBox1, *path);
+  SetCaption(std::to_string(ListBox1.Count()));
+  ListBox1.Select(0);
+  LoadPicture();
+}
+
+void TForm1::OpenFolder() {
+  CurrentFolder.clear();
+  if (auto folder = ChooseFolder(Handle())) CurrentFolder = *folder;
+  if (CurrentFolder.empty()) return;
+  // A drive root is handed over as its letter and colon, so that its
+  // entries read C:\name.
+  if (CurrentFolder.size() == 3 && CurrentFolder[2] == '\\') CurrentFolder.resize(2);
+  ScanFolder(ListBox1, CurrentFolder);
   SetCaption(std::to_string(ListBox1.Count()));
   ListBox1.Select(0);
   LoadPicture();

@@ -95,7 +95,7 @@ std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, 
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = 1;
+    ofn.nFilterIndex = dialog.filterIndex;
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     // The process's current folder, against which a relative list name such
@@ -111,7 +111,9 @@ std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, 
       ofn.lpfnHook = &PreviewHook;
       ofn.lCustData = reinterpret_cast<LPARAM>(&preview);
     }
-    return dialog.kind == FileDialog::Kind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    BOOL chosen = dialog.kind == FileDialog::Kind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    if (chosen) dialog.filterIndex = ofn.nFilterIndex;
+    return chosen;
   };
   BOOL chosen = present(fileName);
   // A preset name the dialog cannot take (a stale path, a bad character)

@@ -1,7 +1,8 @@
 #pragma once
 // The platform's single-file open and save dialogs, set up as the window's
 // design has them: no initial folder, no title of its own, no overwrite
-// question, the read-only box hidden, the first filter pair selected.
+// question, the read-only box hidden. Each opens on the filter entry chosen
+// at its last successful use, the first one at first.
 
 #include <windows.h>
 
@@ -13,6 +14,8 @@ struct FileDialog {
   const char* filter;            // description|pattern pairs separated by "|"
   const char* defaultExtension;  // ".pvl", or nullptr for none
   bool picturePreview = false;   // the selected picture fitted beside the files
+  // The filter entry chosen at the last successful use, from 1.
+  mutable DWORD filterIndex = 1;
 };
 
 inline constexpr const char* kPictureFilter =

@@ -41,14 +41,21 @@ class TForm1 {
   void Splitter1Moved(int listWidth);
 
   // Commands of the File menu.
+  void Open1Click();
+  void N1Click();
+  void C1Click();
   void X1Click();
   void N111Click();
   void N21Click();
   void N4Click();
   void Z1Click();
+  // Commands of the Picture menu.
+  void Delete1Click();
 
   void OpenListFile(const std::string& path);
+  void OpenPictureFile();
   void OpenLzhFile();
+  void OpenFolder();
   void LoadPicture();
   int ListWidth() const { return listWidth_; }
 

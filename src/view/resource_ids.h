@@ -6,3 +6,8 @@
 #define kPreviewTemplate 200
 #define kPreviewFrame 201
 #define kPreviewSize 202
+#define kFolderDialog 300
+#define kFolderPath 301
+#define kFolderTree 302
+#define kFolderFiles 303
+#define kFolderDrives 304

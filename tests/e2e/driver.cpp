@@ -4,6 +4,7 @@
 //          | keys ctrl+alt+l | dialog-accept PATH | dialog-enter FOLDER | dialog-cancel
 //          | message-box | no-dialog MS | maximize | close | gone | lock PATH MS
 //          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
+//          | folder-shown | folder-accept [PATH]
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 #include <windows.h>
@@ -13,6 +14,8 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+#include "view/resource_ids.h"
 
 namespace {
 
@@ -120,6 +123,8 @@ int SendKeys(HWND main, const std::wstring& combination) {
   }
   SetForegroundWindow(main);
   SetFocus(main);
+  // Keys go to the foreground window; a window just shown may not be yet.
+  if (!WaitFor([main] { return GetForegroundWindow() == main; }, 5000)) return Fail("the window is not in front");
   std::vector<INPUT> inputs;
   for (WORD key : keys) {
     INPUT input{};
@@ -174,6 +179,30 @@ void MouseButton(DWORD flag) {
   input.mi.dwFlags = flag;
   SendInput(1, &input, sizeof input);
   Sleep(30);
+}
+
+// Walks the folder chooser to path as a user would: the drive from the drive
+// list, then a double click on each folder on the way down.
+int WalkFolderChooser(HWND dialog, const std::wstring& path) {
+  HWND drives = GetDlgItem(dialog, kFolderDrives);
+  HWND tree = GetDlgItem(dialog, kFolderTree);
+  LRESULT drive = SendMessageW(drives, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(path.substr(0, 2).c_str()));
+  if (drive == CB_ERR) return Fail("no such drive");
+  SendMessageW(drives, CB_SETCURSEL, drive, 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFolderDrives, CBN_SELCHANGE), reinterpret_cast<LPARAM>(drives));
+  std::size_t start = 3;
+  while (start < path.size()) {
+    std::size_t end = path.find(L'\\', start);
+    if (end == std::wstring::npos) end = path.size();
+    std::wstring name = path.substr(start, end - start);
+    LRESULT at = SendMessageW(tree, LB_GETCURSEL, 0, 0);
+    LRESULT item = SendMessageW(tree, LB_FINDSTRINGEXACT, at, reinterpret_cast<LPARAM>(name.c_str()));
+    if (item == LB_ERR || item <= at) return Fail(("no folder " + Narrow(name) + " in the chooser").c_str());
+    SendMessageW(tree, LB_SETCURSEL, item, 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFolderTree, LBN_DBLCLK), reinterpret_cast<LPARAM>(tree));
+    start = end + 1;
+  }
+  return 0;
 }
 
 int Run(const std::vector<std::wstring>& args) {
@@ -259,6 +288,17 @@ int Run(const std::vector<std::wstring>& args) {
     SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1).c_str()));
     // A folder typed into the name box opens it; the dialog stays.
     if (verb == L"dialog-enter") return SendMessageW(dialog, WM_COMMAND, IDOK, 0), 0;
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return WaitGone(dialog);
+  } else if (verb == L"folder-shown" || verb == L"folder-accept") {
+    HWND dialog = WaitFor(OwnedDialog, 10000);
+    if (!dialog) return Fail("no dialog");
+    if (verb == L"folder-shown") {
+      Print(Narrow(TextOf(dialog)));
+      Print(Narrow(TextOf(GetDlgItem(dialog, kFolderPath))));
+      return 0;
+    }
+    if (!arg(1).empty() && WalkFolderChooser(dialog, arg(1)) != 0) return 1;
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     return WaitGone(dialog);
   } else if (verb == L"message-box") {

@@ -35,11 +35,11 @@ TEST(ArchiveMember, NameAfterLastSlash) {
 }
 
 TEST(ArchiveMember, PictureMembersAreBmpAndJpgInAnyCase) {
-  EXPECT_TRUE(IsPictureMemberName("photos/Photo.Jpg"));
-  EXPECT_TRUE(IsPictureMemberName("a.BMP"));
-  EXPECT_FALSE(IsPictureMemberName("photo.jpeg"));
-  EXPECT_FALSE(IsPictureMemberName("readme.txt"));
-  EXPECT_FALSE(IsPictureMemberName("jpg"));
+  EXPECT_TRUE(IsListedPictureName("photos/Photo.Jpg"));
+  EXPECT_TRUE(IsListedPictureName("a.BMP"));
+  EXPECT_FALSE(IsListedPictureName("photo.jpeg"));
+  EXPECT_FALSE(IsListedPictureName("readme.txt"));
+  EXPECT_FALSE(IsListedPictureName("jpg"));
 }
 
 TEST(ArchiveMember, NameComesFromTheRecordUpToItsNul) {

@@ -76,4 +76,32 @@ TEST(Folders, TempFolderAndSettingsFollowTheExecutablesName) {
   EXPECT_EQ(DriveRootOf("D:\\Tirvane.exe"), "D:\\");
 }
 
+TEST(Folders, ChainRunsFromTheRootDown) {
+  using Chain = std::vector<std::string>;
+  EXPECT_EQ(FolderChain("C:\\"), Chain{"C:\\"});
+  EXPECT_EQ(FolderChain("C:\\A\\B"), (Chain{"C:\\", "C:\\A", "C:\\A\\B"}));
+  EXPECT_EQ(FolderChain("C:\\A\\"), (Chain{"C:\\", "C:\\A"}));
+  // 表 ends in a 5C byte that separates nothing.
+  EXPECT_EQ(FolderChain("D:\\表\\ソ"), (Chain{"D:\\", "D:\\表", "D:\\表\\ソ"}));
+  EXPECT_EQ(FolderChain("\\\\srv\\share"), Chain{"\\\\srv\\share"});
+  EXPECT_EQ(FolderChain("\\\\srv\\share\\A"), (Chain{"\\\\srv\\share", "\\\\srv\\share\\A"}));
+}
+
+TEST(Folders, SubfolderTakesOneBackslash) {
+  EXPECT_EQ(SubfolderOf("C:\\", "A"), "C:\\A");
+  EXPECT_EQ(SubfolderOf("C:\\A", "B"), "C:\\A\\B");
+  EXPECT_EQ(SubfolderOf("C:\\表", "B"), "C:\\表\\B");
+}
+
+TEST(Folders, OnlyJunctionsAndLinksAreLinkedFolders) {
+  constexpr unsigned long kFolder = 0x10, kLink = 0x410;
+  EXPECT_FALSE(IsLinkedFolder(kFolder, 0));
+  EXPECT_TRUE(IsLinkedFolder(kLink, 0xA0000003));  // junction
+  EXPECT_TRUE(IsLinkedFolder(kLink, 0xA000000C));  // symbolic link
+  EXPECT_TRUE(IsLinkedFolder(kLink, 2));           // what Wine reports for a host link
+  EXPECT_FALSE(IsLinkedFolder(kLink, 0x9000001A));
+  EXPECT_FALSE(IsLinkedFolder(kLink, 0x9000F01A));  // a numbered cloud tag
+  EXPECT_FALSE(IsLinkedFolder(0x400, 0xA000000C));  // a link to a file
+}
+
 }  // namespace

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Open Folder: the folder chooser opens at the current folder; the scan takes
+# .bmp and .jpg files of every attribute and the pictures of .lzh archives,
+# goes into subfolders where they are listed, not into a folder link, and
+# appends to the list; a drive root gives single backslashes; cancelling
+# changes nothing but the folder kept at exit.
+source "$(dirname "$0")/../lib.sh"
+
+pics=$WORK/pics
+mkdir -p "$pics/x.jpg" "$pics/sub" "$WORK/packed/sub"
+cp "$SAMPLES/small.jpg" "$pics/a.JPG"
+cp "$SAMPLES/small.jpg" "$pics/b.jpeg"
+cp "$SAMPLES/desert.bmp" "$pics/c.Bmp"
+echo text > "$pics/d.txt"
+cp "$SAMPLES/small.jpg" "$pics/h.jpg"
+cp "$SAMPLES/desert.bmp" "$pics/s.bmp"
+cp "$SAMPLES/small.jpg" "$pics/x.jpg/inner.jpg"
+cp "$SAMPLES/small.jpg" "$pics/sub/deep.jpg"
+cp "$SAMPLES/small.jpg" "$pics/zz.jpg"
+ln -s .. "$pics/sub/loop"
+cp "$SAMPLES/small.jpg" "$WORK/packed/m1.jpg"
+cp "$SAMPLES/desert.bmp" "$WORK/packed/sub/m2.BMP"
+echo text > "$WORK/packed/readme.txt"
+bash "$TIRVANE_SOURCE/tests/archives/make_archive.sh" "$pics/e.lzh" 2 "$WORK/packed" m1.jpg readme.txt sub/m2.BMP
+P=$(winpath "$pics")
+wine attrib +h "$P\\h.jpg" >/dev/null
+wine attrib +s "$P\\s.bmp" >/dev/null
+
+scanned="$P\\a.JPG
+$P\\c.Bmp
+$P\\e.lzh\\m1.jpg
+$P\\e.lzh\\sub/m2.BMP
+$P\\h.jpg
+$P\\s.bmp
+$P\\sub\\deep.jpg
+$P\\x.jpg\\inner.jpg
+$P\\zz.jpg"
+
+(cd "$pics" && exec wine "$EXE" >>"$WORK/wine.log" 2>&1 &)
+drive wait
+drive keys ctrl+d
+check "the chooser opens at the current folder" "ディレクトリの選択
+$P" "$(drive folder-shown)"
+drive folder-accept
+check "the scan's entries in listing order" "$scanned" "$(drive entries)"
+check "the first is shown" "[新規]$P\\a.JPG (200x123)" "$(drive caption | sed 's/x[0-9.]*(.*//')"
+
+drive keys down
+drive keys ctrl+d
+drive folder-accept "$P\\sub"
+check "a second scan appends" "$scanned
+$P\\sub\\deep.jpg" "$(drive entries)"
+check "and selects the first of the whole list" "0" "$(drive selected)"
+
+drive keys ctrl+d
+drive dialog-cancel
+check "cancelling adds nothing" "$scanned
+$P\\sub\\deep.jpg" "$(drive entries)"
+drive close
+drive gone
+check "the cancelled choice leaves the kept folder empty" "" "$(setting Dir)"
+
+# A drive root is scanned as its letter and colon.
+mkdir -p "$WORK/root/folder"
+cp "$SAMPLES/small.jpg" "$WORK/root/top.jpg"
+cp "$SAMPLES/small.jpg" "$WORK/root/folder/low.jpg"
+ln -sfn "$WORK/root" "$WINEPREFIX/dosdevices/r:"
+stop_wine  # a running Wine keeps the drives it knows
+start
+drive keys ctrl+d
+drive folder-accept 'R:\'
+check "a root's entries have one backslash" 'R:\folder\low.jpg
+R:\top.jpg' "$(drive entries)"
+drive close
+drive gone
+check "the root is kept as letter and colon" "R:" "$(setting Dir)"
+rm "$WINEPREFIX/dosdevices/r:"
