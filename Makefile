@@ -19,7 +19,7 @@ test: build
 	@ctest --test-dir build/native --output-on-failure -j2
 
 # Prints the speed figures; optimized and without sanitizers.
-bench: setup
+bench: build
 	@cmake -S . -B build/bench-native -G Ninja -DCMAKE_BUILD_TYPE=Release -DTIRVANE_SANITIZE=OFF >/dev/null
 	@bash bench/run.sh
 

@@ -11,3 +11,34 @@ if [ ! -f "$out/baseline.jpg" ]; then
 fi
 cmake --build "$root/build/bench-native" --target view_pipeline >/dev/null
 "$root/build/bench-native/view_pipeline" "$out/baseline.jpg" "$out/progressive.jpg"
+
+# The folder scan and list files, under Wine: a tree of 100,000 files in
+# 1,000 folders (a tenth of them pictures), made once.
+tree="$out/tree"
+if [ ! -f "$out/tree.done" ]; then
+  rm -rf "$tree"
+  python3 - "$tree" <<'PY'
+import os, sys
+root = sys.argv[1]
+others = [".txt", ".jpeg", ".png", ".doc", ".gif", ".mp3", ".tif", ".html", ".zip"]
+for a in range(10):
+    for b in range(10):
+        for c in range(10):
+            folder = os.path.join(root, f"album{a}", f"year{b}", f"event{c}")
+            os.makedirs(folder)
+            for i in range(100):
+                name = f"IMG_{i:04d}" + (".jpg" if i < 9 else ".BMP" if i == 9 else others[i % len(others)])
+                open(os.path.join(folder, name), "w").close()
+PY
+  touch "$out/tree.done"
+fi
+cmake --build "$root/build/x86_64" --target gathering_bench bare_walk >/dev/null
+source "$root/scripts/wine-env.sh"
+export WINEPREFIX="$out/prefix" HOME="$out/home"
+ensure_prefix
+start_xvfb
+trap 'stop_wine; kill $XVFB_PID 2>/dev/null || true' EXIT
+echo
+walk=$(wine "$root/build/x86_64/bare_walk.exe" "$(winpath "$tree")" | tr -d '\r')
+wine "$root/build/x86_64/gathering_bench.exe" "$(winpath "$tree")" "$(winpath "$out/bench.pvl")" "${walk%% *}" |
+  iconv -f CP932 -t UTF-8 | tr -d '\r'

@@ -15,6 +15,7 @@ set(WINDOWS_SOURCES
   src/app/settings_file.cpp
   src/archive/archive_entries.cpp
   src/archive/lha_unit.cpp
+  src/list/folder_scan.cpp
   src/list/gathering.cpp
   src/list/list_commands.cpp
   src/list/list_editing.cpp
@@ -55,8 +56,18 @@ if(TARGET_ARCH STREQUAL "x86_64")
 
   # The picture list and list files against the real control, run under Wine.
   add_executable(win_tests tests/win/picture_list_test.cpp ${PORTABLE_SOURCES}
-    src/app/file_io.cpp src/app/platform.cpp src/list/list_file.cpp src/list/picture_list.cpp)
+    src/app/application.cpp src/app/file_io.cpp src/app/platform.cpp src/list/list_file.cpp src/list/picture_list.cpp)
   target_include_directories(win_tests PRIVATE src ${LIBJPEG_ROOT}/include)
   target_link_libraries(win_tests PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
   target_link_options(win_tests PRIVATE -static)
+
+  # Figures for the folder scan and list files, run under Wine by make bench.
+  add_executable(bare_walk bench/bare_walk.cpp)
+  target_link_options(bare_walk PRIVATE -static)
+  add_executable(gathering_bench bench/gathering.cpp ${PORTABLE_SOURCES} src/app/application.cpp
+    src/app/file_io.cpp src/app/platform.cpp src/archive/archive_entries.cpp src/archive/lha_unit.cpp
+    src/list/folder_scan.cpp src/list/list_file.cpp src/list/picture_list.cpp)
+  target_include_directories(gathering_bench PRIVATE src ${LIBJPEG_ROOT}/include)
+  target_link_libraries(gathering_bench PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
+  target_link_options(gathering_bench PRIVATE -static)
 endif()

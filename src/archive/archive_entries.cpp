@@ -1,7 +1,6 @@
 #include "archive/archive_entries.h"
 
 #include "app/app_state.h"
-#include "app/application.h"
 #include "app/path_rules.h"
 #include "archive/archive_paths.h"
 #include "archive/lha_unit.h"
@@ -16,10 +15,11 @@ void AddArchivePictures(PictureList& list, const std::string& archive) {
     std::uint32_t handle;
     ~Closer() { LhaUnit::UnlhaCloseArchive(handle); }
   } closer{handle};
+  GrowingList growing(list);
   char record[kEntryRecordSize] = {};
   for (int found = LhaUnit::UnlhaFindFirst(handle, "*.*", record); found == 0;
        found = LhaUnit::UnlhaFindNext(handle, record)) {
-    Application::ProcessMessages();
+    growing.HandleMessages();
     std::string member = MemberNameFromRecord(record);
     if (IsListedPictureName(member)) list.Append(archive + "\\" + member);
   }

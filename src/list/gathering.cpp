@@ -1,12 +1,8 @@
 // The File menu's commands that add pictures to the list.
-#include "list/gathering.h"
-
 #include "app/app_state.h"
-#include "app/application.h"
-#include "app/folders.h"
 #include "app/path_rules.h"
 #include "archive/archive_entries.h"
-#include "archive/archive_paths.h"
+#include "list/gathering.h"
 #include "view/file_dialog.h"
 #include "view/folder_dialog.h"
 #include "view/form1.h"
@@ -18,39 +14,7 @@ namespace {
 std::string lastPictureName;
 std::string lastArchiveName;
 
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  ~FindHandle() { FindClose(handle_); }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-
- private:
-  HANDLE handle_;
-};
-
 }  // namespace
-
-void ScanFolder(PictureList& list, std::string folder) {
-  Application::ProcessMessages();
-  WIN32_FIND_DATAA found;
-  HANDLE listing = FindFirstFileA((folder + "\\*.*").c_str(), &found);
-  if (listing == INVALID_HANDLE_VALUE) return;
-  FindHandle closer(listing);
-  do {
-    std::string name = found.cFileName;
-    std::string path = folder + "\\" + name;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (name != "." && name != ".." && !IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) {
-        ScanFolder(list, path);
-      }
-    } else if (IsListedPictureName(name)) {
-      list.Append(path);
-    } else if (UpperCase(ExtensionOf(name)) == ".LZH") {
-      AddArchivePictures(list, path);
-    }
-  } while (FindNextFileA(listing, &found));
-}
 
 void TForm1::Open1Click() { OpenPictureFile(); }
 void TForm1::Z1Click() { OpenLzhFile(); }

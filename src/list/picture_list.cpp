@@ -1,25 +1,27 @@
 #include "list/picture_list.h"
 
 #include "app/app_error.h"
+#include "app/application.h"
 
 namespace {
 
 AppError InsertError() { return AppError("行を挿入できません"); }
 
-// Holds back the control's redrawing and redraws it once when done.
+// Holds back the list's redrawing and redraws it once when done.
 class RedrawSuspended {
  public:
-  explicit RedrawSuspended(HWND window) : window_(window) { SendMessageA(window_, WM_SETREDRAW, FALSE, 0); }
-  ~RedrawSuspended() {
-    SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
-  }
+  explicit RedrawSuspended(PictureList& list) : list_(list) { list_.HoldRedraw(true); }
+  ~RedrawSuspended() { list_.HoldRedraw(false); }
   RedrawSuspended(const RedrawSuspended&) = delete;
   RedrawSuspended& operator=(const RedrawSuspended&) = delete;
 
  private:
-  HWND window_;
+  PictureList& list_;
 };
+
+constexpr DWORD kShowGrowthEveryMs = 100;
+int growingDepth = 0;
+DWORD growthShownAt = 0;
 
 }  // namespace
 
@@ -83,10 +85,35 @@ void PictureList::Select(int index) {
 }
 
 void PictureList::Load(const std::vector<std::string>& entries) {
-  RedrawSuspended suspended(box_);
+  RedrawSuspended suspended(*this);
   Clear();
   std::size_t bytes = 0;
   for (const auto& entry : entries) bytes += entry.size() + 1;
   SendMessageA(box_, LB_INITSTORAGE, entries.size(), bytes);
   for (const auto& entry : entries) Append(entry);
+}
+
+void PictureList::HoldRedraw(bool hold) {
+  SendMessageA(box_, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
+  if (!hold) RedrawWindow(box_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+GrowingList::GrowingList(PictureList& list) : list_(list) {
+  if (growingDepth++ == 0) growthShownAt = GetTickCount();
+  list_.HoldRedraw(true);
+}
+
+GrowingList::~GrowingList() {
+  if (--growingDepth == 0) list_.HoldRedraw(false);
+}
+
+void GrowingList::HandleMessages() {
+  DWORD now = GetTickCount();
+  if (now - growthShownAt >= kShowGrowthEveryMs) {
+    growthShownAt = now;
+    list_.HoldRedraw(false);  // painted while the messages are handled
+  }
+  Application::ProcessMessages();
+  // A command run meanwhile may have let the list repaint again.
+  list_.HoldRedraw(true);
 }

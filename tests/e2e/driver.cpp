@@ -106,6 +106,8 @@ WORD KeyCode(const std::wstring& name) {
   if (name == L"down") return VK_DOWN;
   if (name == L"esc") return VK_ESCAPE;
   if (name == L"enter") return VK_RETURN;
+  if (name == L"home") return VK_HOME;
+  if (name == L"end") return VK_END;
   return 0;
 }
 
