@@ -47,14 +47,17 @@ check "the first is shown" "[新規]$P\\a.JPG (200x123)" "$(drive caption | sed 
 
 drive keys down
 drive keys ctrl+d
-drive folder-accept "$P\\sub"
-check "a second scan appends" "$scanned
-$P\\sub\\deep.jpg" "$(drive entries)"
+drive folder-accept "$P"
+check "the same folder again lists everything twice" "$scanned
+$scanned" "$(drive entries)"
 check "and selects the first of the whole list" "0" "$(drive selected)"
 
 drive keys ctrl+d
+drive folder-accept "$P\\sub"
+drive keys ctrl+d
 drive dialog-cancel
 check "cancelling adds nothing" "$scanned
+$scanned
 $P\\sub\\deep.jpg" "$(drive entries)"
 drive close
 drive gone
@@ -75,3 +78,18 @@ drive close
 drive gone
 check "the root is kept as letter and colon" "R:" "$(setting Dir)"
 rm "$WINEPREFIX/dosdevices/r:"
+
+# Closing the window during a long scan saves the list as it stands, and the
+# program ends once the scan is over.
+rm "$WORK/新規"
+for i in $(seq -w 1 400); do mkdir -p "$WORK/many/f$i" && : > "$WORK/many/f$i/p.jpg"; done
+start
+drive keys ctrl+d
+drive folder-accept "$(winpath "$WORK/many")"
+drive close
+drive gone
+saved=$(tr -d '\r' < "$WORK/新規" | wc -l)
+[ "$saved" -le 400 ] || fail "more entries saved than the tree holds: $saved"
+check "the saved entries are the scan's first ones" "$(for i in $(seq -w 1 "$saved"); do winpath "$WORK/many/f$i/p.jpg"; echo; done)" \
+  "$(tr -d '\r' < "$WORK/新規")"
+echo "ok: closed after $saved of 400 entries"
