@@ -1,0 +1,37 @@
+#include "wallpaper/bmp_file.h"
+
+namespace {
+
+void Put16(std::string& out, std::uint16_t value) {
+  out += static_cast<char>(value & 0xFF);
+  out += static_cast<char>(value >> 8);
+}
+
+void Put32(std::string& out, std::uint32_t value) {
+  Put16(out, static_cast<std::uint16_t>(value & 0xFFFF));
+  Put16(out, static_cast<std::uint16_t>(value >> 16));
+}
+
+}  // namespace
+
+std::string EncodeBmp32(int width, int height, std::string_view pixels) {
+  constexpr std::uint32_t kHeadersSize = 14 + 40;
+  auto imageSize = static_cast<std::uint32_t>(4) * static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(height);
+  std::string out;
+  out.reserve(kHeadersSize + imageSize);
+  out += "BM";
+  Put32(out, kHeadersSize + imageSize);
+  Put16(out, 0);
+  Put16(out, 0);
+  Put32(out, kHeadersSize);
+  Put32(out, 40);
+  Put32(out, static_cast<std::uint32_t>(width));
+  Put32(out, static_cast<std::uint32_t>(height));  // positive: bottom-up rows
+  Put16(out, 1);                                   // planes
+  Put16(out, 32);                                  // bits per pixel
+  Put32(out, 0);                                   // BI_RGB
+  Put32(out, imageSize);
+  for (int i = 0; i < 4; ++i) Put32(out, 0);  // resolution and colour counts
+  out.append(pixels.substr(0, imageSize));
+  return out;
+}
