@@ -60,11 +60,11 @@ void RestoreState() {
   Form1->SetWidth(settings.ReadInteger("Width", 600));
   CurrentFolder = settings.ReadString("Dir", DriveRootOf(ExecutablePath()));
   AutoSiz = settings.ReadBool("AutoSiz", true);
-  if (AutoSiz) Form1->SetOptionMark(CommandId::S3, true);
+  if (AutoSiz) Form1->PutOptionMark(CommandId::S3);
   Tile = settings.ReadBool("Tile", true);
-  if (Tile) Form1->SetOptionMark(CommandId::Tile1, true);
+  if (Tile) Form1->PutOptionMark(CommandId::Tile1);
   Location = settings.ReadBool("Location", false);
-  if (Location) Form1->SetOptionMark(CommandId::L1, true);
+  if (Location) Form1->PutOptionMark(CommandId::L1);
   if (ListName.empty()) ListName = settings.ReadString("ListName", "新規");
   try {
     LoadListFromFile(Form1->ListBox1, ListName);

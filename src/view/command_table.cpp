@@ -25,7 +25,7 @@ const Command kCommands[] = {
     {Item, N4, "一覧を開く(&P)", {kCtrlAlt, 'O'}, &TForm1::N4Click},
     {Menu, List1, "画像(&G)", {}, nullptr},
     {Item, Delete1, "削除(&D)", {0, VK_DELETE}, &TForm1::Delete1Click},
-    {Item, W1, "壁紙に指定(&W)", {kCtrl, 'W'}, nullptr},
+    {Item, W1, "壁紙に指定(&W)", {kCtrl, 'W'}, &TForm1::W1Click},
     {Item, S1, "ショートカットを作成(&S)", {kCtrl, 'H'}, nullptr},
     {Menu, N2, "設定(&O)", {}, nullptr},
     {Item, S2, "[送る]に登録(&T)", {kCtrl, 'T'}, nullptr},
@@ -34,9 +34,9 @@ const Command kCommands[] = {
     {Item, R2, "ｽｸﾘｰﾝｾｲﾊﾞｰ起動(&R)", {kCtrl, 'R'}, nullptr},
     {Separator, N3, "", {}, nullptr},
     // Ctrl+Z is Z1's, which comes first; this option is reached by the menu.
-    {Item, S3, "サイズを合わせる(&Z)", {kCtrl, 'Z'}, nullptr},
-    {Item, Tile1, "並べて表示(&T)", {kCtrl, 'E'}, nullptr},
-    {Item, L1, "位置を合わせる(&L)", {kCtrl, 'A'}, nullptr},
+    {Item, S3, "サイズを合わせる(&Z)", {kCtrl, 'Z'}, &TForm1::S3Click},
+    {Item, Tile1, "並べて表示(&T)", {kCtrl, 'E'}, &TForm1::Tile1Click},
+    {Item, L1, "位置を合わせる(&L)", {kCtrl, 'A'}, &TForm1::L1Click},
     {Menu, M1, "作者(&M)", {}, nullptr},
     {Item, O1, "ぽるん堂(&O)", {kCtrl, 'M'}, nullptr},
     {Item, N5, "バージョン情報(&V)", {kCtrl, 'V'}, nullptr},
@@ -67,8 +67,8 @@ const Command* FindCommand(CommandId id) {
   return nullptr;
 }
 
-std::string MenuItemText(const Command& command, bool optionMark) {
-  std::string text = optionMark ? std::string("* ") + command.caption : std::string(command.caption);
+std::string MenuItemText(const Command& command, std::string_view caption) {
+  std::string text(caption);
   std::string keys = ShortcutText(command.shortcut);
   if (!keys.empty()) text += "\t" + keys;
   return text;
@@ -88,7 +88,7 @@ HMENU BuildMenuBar() {
         AppendMenuA(popup, MF_SEPARATOR, id, nullptr);
         break;
       case RowKind::Item:
-        AppendMenuA(popup, MF_STRING, id, MenuItemText(command, false).c_str());
+        AppendMenuA(popup, MF_STRING, id, MenuItemText(command, command.caption).c_str());
         break;
     }
   }

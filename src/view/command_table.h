@@ -7,6 +7,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "view/command_ids.h"
 
@@ -31,9 +32,8 @@ struct Command {
 std::span<const Command> CommandTable();
 const Command* FindCommand(CommandId id);
 
-// The item's text: the caption, "* " before it for an option that is on,
-// and its shortcut after a tab.
-std::string MenuItemText(const Command& command, bool optionMark);
+// The item's text: the caption and, after a tab, the command's shortcut.
+std::string MenuItemText(const Command& command, std::string_view caption);
 
 HMENU BuildMenuBar();
 HACCEL BuildShortcutTable();

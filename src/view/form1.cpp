@@ -244,15 +244,23 @@ void TForm1::ShowNormal() {
   if (IsZoomed(window_) || IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
 }
 
-void TForm1::SetOptionMark(CommandId option, bool on) {
-  const Command* command = FindCommand(option);
+std::string TForm1::MenuCaption(CommandId item) const {
+  auto changed = captions_.find(item);
+  if (changed != captions_.end()) return changed->second;
+  const Command* command = FindCommand(item);
+  return command ? command->caption : "";
+}
+
+void TForm1::SetMenuCaption(CommandId item, const std::string& caption) {
+  const Command* command = FindCommand(item);
   if (!command) return;
-  std::string text = MenuItemText(*command, on);
-  MENUITEMINFOA item{};
-  item.cbSize = sizeof item;
-  item.fMask = MIIM_STRING;
-  item.dwTypeData = text.data();
-  SetMenuItemInfoA(GetMenu(window_), static_cast<UINT>(option), FALSE, &item);
+  captions_[item] = caption;
+  std::string text = MenuItemText(*command, caption);
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_STRING;
+  info.dwTypeData = text.data();
+  SetMenuItemInfoA(GetMenu(window_), static_cast<UINT>(item), FALSE, &info);
 }
 
 void TForm1::AttachHomeGlyph() {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "list/picture_list.h"
@@ -49,13 +50,23 @@ class TForm1 {
   void N21Click();
   void N4Click();
   void Z1Click();
+  // Commands of the Options menu.
+  void S3Click();
+  void Tile1Click();
+  void L1Click();
   // Commands of the Picture menu.
   void Delete1Click();
+  void W1Click();
 
   void OpenListFile(const std::string& path);
   void OpenPictureFile();
   void OpenLzhFile();
   void OpenFolder();
+  // Makes the picture the view holds the desktop wallpaper.
+  void kabegami();
+  // The command line's wallpaper mode: entry becomes the wallpaper, and the
+  // program ends.
+  void Param(const std::string& entry);
   void LoadPicture();
   int ListWidth() const { return listWidth_; }
 
@@ -71,8 +82,11 @@ class TForm1 {
   // Restores a maximized or minimized window to its normal state.
   void ShowNormal();
 
-  // The "* " mark on an option switch's caption.
-  void SetOptionMark(CommandId option, bool on);
+  // A menu item's caption, without its shortcut text.
+  std::string MenuCaption(CommandId item) const;
+  void SetMenuCaption(CommandId item, const std::string& caption);
+  // Puts the option mark "* " in front of an option switch's caption.
+  void PutOptionMark(CommandId item);
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -96,6 +110,7 @@ class TForm1 {
   int listWidth_ = 169;
   WNDPROC listBoxProc_ = nullptr;
   bool activated_ = false;
+  std::map<CommandId, std::string> captions_;  // those changed since start
 };
 
 extern TForm1* Form1;

@@ -16,8 +16,10 @@ WallpaperLayout LayOutWallpaper(int pictureWidth, int pictureHeight, int screenW
   const std::int64_t width = RoundHalfEven(pw * scale);
   layout.height = static_cast<int>(height);
   layout.width = static_cast<int>(width);
-  // C++ division truncates toward zero, as div does.
-  layout.centredX = (static_cast<std::int64_t>(screenWidth) - width) / 2;
-  layout.centredY = (static_cast<std::int64_t>(screenHeight) - height) / 2;
   return layout;
+}
+
+std::int64_t CentredOrigin(int screenSide, int bitmapSide) {
+  // C++ division truncates toward zero, as div does.
+  return (static_cast<std::int64_t>(screenSide) - bitmapSide) / 2;
 }

@@ -9,9 +9,6 @@ struct WallpaperLayout {
   double scale;
   int width;   // Round(picture width × scale)
   int height;  // Round(picture height × scale)
-  // The origin that centres it: (screen − side) div 2, truncated toward 0.
-  std::int64_t centredX;
-  std::int64_t centredY;
 };
 
 // Fits the picture inside the screen, touching both edges of one axis (the
@@ -19,3 +16,7 @@ struct WallpaperLayout {
 // Throws "不正な浮動小数点数演算命令" when there is no picture (width 0).
 WallpaperLayout LayOutWallpaper(int pictureWidth, int pictureHeight, int screenWidth, int screenHeight,
                                 bool fitToScreen);
+
+// The origin that centres a side of the bitmap on the screen's side:
+// (screen − side) div 2, formed in 64 bits and truncated toward 0.
+std::int64_t CentredOrigin(int screenSide, int bitmapSide);

@@ -34,8 +34,8 @@ TEST(WallpaperLayout, WorkedExamples) {
     SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
     EXPECT_EQ(layout.width, c.expectedWidth);
     EXPECT_EQ(layout.height, c.expectedHeight);
-    EXPECT_EQ(layout.centredX, c.originX);
-    EXPECT_EQ(layout.centredY, c.originY);
+    EXPECT_EQ(CentredOrigin(1024, layout.width), c.originX);
+    EXPECT_EQ(CentredOrigin(768, layout.height), c.originY);
   }
   EXPECT_EQ(LayOutWallpaper(600, 800, 1024, 768, true).scale, 0.96);
   EXPECT_EQ(LayOutWallpaper(1601, 1201, 1024, 768, false).scale, 1.0);

@@ -1,0 +1,128 @@
+// The wallpaper command and its options.
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+
+#include "app/app_error.h"
+#include "app/app_state.h"
+#include "app/file_io.h"
+#include "view/form1.h"
+#include "wallpaper/bmp_file.h"
+#include "wallpaper/wallpaper_layout.h"
+#include "wallpaper/wallpaper_options.h"
+
+namespace {
+
+struct KeyCloser {
+  void operator()(HKEY key) const { RegCloseKey(key); }
+};
+using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+
+// The picture drawn stretched into a white 32-bit bitmap of the given size,
+// as the bitmap file's bottom-up rows.
+std::string ComposeBitmap(Picture& picture, int width, int height) {
+  std::string rows(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, '\0');
+  if (rows.empty()) return rows;
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = height;  // bottom-up, as the file keeps them
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) throw AppError("ビットマップを作成できません");
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  struct Release {
+    HDC dc;
+    HGDIOBJ old;
+    HBITMAP bitmap;
+    ~Release() {
+      SelectObject(dc, old);
+      DeleteDC(dc);
+      DeleteObject(bitmap);
+    }
+  } release{dc, old, bitmap};
+  std::memset(bits, 0xFF, rows.size());
+  RECT bounds{0, 0, width, height};
+  picture.Draw(dc, bounds);
+  GdiFlush();
+  const auto* pixels = static_cast<const char*>(bits);
+  for (std::size_t i = 0; i < rows.size(); i += 4) {
+    rows[i] = pixels[i];
+    rows[i + 1] = pixels[i + 1];
+    rows[i + 2] = pixels[i + 2];  // the fourth byte stays 0
+  }
+  return rows;
+}
+
+// Writes one value under Control Panel\Desktop, with its terminating NUL.
+void WriteDesktopValue(HKEY controlPanel, const char* name, const std::string& text) {
+  HKEY opened = nullptr;
+  LONG status = RegOpenKeyExA(controlPanel, "Desktop", 0, KEY_ALL_ACCESS, &opened);
+  if (status == ERROR_FILE_NOT_FOUND) {
+    status = RegCreateKeyExA(controlPanel, "Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr);
+    if (status != ERROR_SUCCESS) throw AppError(FillIn("キー %s の作成に失敗しました", "Desktop"));
+  } else if (status != ERROR_SUCCESS) {
+    return;  // there, but not ours to open: this value is skipped
+  }
+  Key desktop(opened);
+  if (RegSetValueExA(desktop.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                     static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS) {
+    throw AppError(FillIn("'%s' の設定に失敗しました", name));
+  }
+}
+
+}  // namespace
+
+void TForm1::W1Click() { kabegami(); }
+
+void TForm1::kabegami() {
+  Picture& picture = Image1.picture;
+  WallpaperLayout layout = LayOutWallpaper(picture.Width(), picture.Height(), GetSystemMetrics(SM_CXSCREEN),
+                                           GetSystemMetrics(SM_CYSCREEN), AutoSiz);
+  std::string path = DataFolder + "壁紙.bmp";
+  ReplaceWholeFile(path, EncodeBmp32(layout.width, layout.height, ComposeBitmap(picture, layout.width, layout.height)));
+
+  HKEY opened = nullptr;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr) !=
+      ERROR_SUCCESS) {
+    throw AppError(FillIn("キー %s の作成に失敗しました", "Control Panel"));
+  }
+  Key controlPanel(opened);
+  WriteDesktopValue(controlPanel.get(), "TileWallpaper", Tile ? "1" : "0");
+  WriteDesktopValue(controlPanel.get(), "Wallpaper", path);
+  std::int64_t x, y;
+  if (Location) {
+    RECT bounds = Bounds();
+    x = bounds.left;
+    y = bounds.top;
+  } else {
+    x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), layout.width);
+    y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), layout.height);
+  }
+  WriteDesktopValue(controlPanel.get(), "WallPaperOriginX", std::to_string(x));
+  WriteDesktopValue(controlPanel.get(), "WallPaperOriginY", std::to_string(y));
+  controlPanel.reset();
+  SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_SENDWININICHANGE);
+}
+
+namespace {
+
+void SwitchOption(TForm1& form, CommandId item, bool& option) {
+  form.SetMenuCaption(item, CaptionAfterSwitch(form.MenuCaption(item), option));
+  option = !option;
+}
+
+}  // namespace
+
+void TForm1::S3Click() { SwitchOption(*this, CommandId::S3, AutoSiz); }
+void TForm1::Tile1Click() { SwitchOption(*this, CommandId::Tile1, Tile); }
+void TForm1::L1Click() { SwitchOption(*this, CommandId::L1, Location); }
+
+void TForm1::PutOptionMark(CommandId item) {
+  SetMenuCaption(item, std::string(kOptionMark) + MenuCaption(item));
+}
