@@ -30,6 +30,7 @@ set(WINDOWS_SOURCES
   src/view/picture.cpp
   src/view/splitter.cpp
   src/wallpaper/kabegami.cpp
+  src/wallpaper/param.cpp
 )
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)

@@ -52,6 +52,8 @@ void ProcessMessages() {
   }
 }
 
+void Terminate() { PostQuitMessage(0); }
+
 void ShowErrorBox(const std::string& message) {
   HWND owner = mainWindow && IsWindowVisible(mainWindow) ? mainWindow : nullptr;
   MessageBoxA(owner, ErrorBoxText(message).c_str(), Title().c_str(), MB_OK | MB_ICONSTOP);

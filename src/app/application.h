@@ -22,6 +22,10 @@ inline constexpr UINT kMainWindowShown = WM_APP + 1;
 // first, as the shell asked.
 void Run(int showCommand);
 
+// Asks for the end of the program: the message loop ends when it takes the
+// request up, after whatever runs before it.
+void Terminate();
+
 // Handles every waiting message (shortcuts included), so the window repaints
 // and answers during long work; a command chosen meanwhile runs to its end.
 void ProcessMessages();

@@ -11,7 +11,10 @@
 #include "app/folders.h"
 #include "app/path_rules.h"
 #include "app/platform.h"
+#include "app/random_pick.h"
 #include "app/settings_file.h"
+#include "archive/archive_entries.h"
+#include "list/gathering.h"
 #include "list/list_file.h"
 #include "view/form1.h"
 
@@ -30,17 +33,62 @@ std::string DeriveDataFolder() {
   return FolderOf(ExecutablePath()) + "\\Tirvane\\";
 }
 
+// The first command-line argument, which the random pick looks at again.
+std::string firstArgument;
+std::uint32_t randomSeed = 0;
+
+void SeedFromTheClock() {
+  SYSTEMTIME now;
+  GetSystemTime(&now);
+  randomSeed = SeedFromClock(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds);
+}
+
+// The list filled by a start-up route of its own: its count as the caption,
+// the first entry shown.
+void ShowGatheredList() {
+  Form1->SetCaption(std::to_string(Form1->ListBox1.Count()));
+  Form1->ListBox1.Select(0);
+  Form1->LoadPicture();
+}
+
 void Dispatch(const std::string& argument) {
-  if (UpperCase(ExtensionOf(argument)) == ".PVL") {
+  std::string extension = UpperCase(ExtensionOf(argument));
+  if (extension == ".LZH") {
+    Form1->ListBox1.Clear();
+    AddArchivePictures(Form1->ListBox1, argument);
+    ShowGatheredList();
+  } else if (extension == ".PVL") {
     // A list given by the shell: its failures leave the window as it is.
     try {
       ListName = argument;
       RestoreState();
     } catch (const std::exception&) {
     }
-    return;
+  } else if (FolderExists(argument)) {
+    Form1->ListBox1.Clear();
+    ScanFolder(Form1->ListBox1, argument);
+    ShowGatheredList();
+    ListName = kNewListName;
+  } else if (argument.empty() || argument[0] == '-' || argument[0] == '/') {
+    RestoreState();
+  } else {
+    Form1->Param(argument);
   }
-  RestoreState();
+}
+
+// The second byte alone, even the second half of a double-byte character,
+// compared with "r" as the user's locale compares, ignoring case.
+bool AsksForRandomPick(const std::string& argument) {
+  return argument.size() >= 2 &&
+         CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, argument.data() + 1, 1, "r", 1) == CSTR_EQUAL;
+}
+
+// Hands a random entry of the restored list to the wallpaper mode. An empty
+// list gives the list-index error for entry 0.
+void RandomPick() {
+  SeedFromTheClock();
+  auto count = static_cast<std::uint32_t>(Form1->ListBox1.Count());
+  Form1->Param(Form1->ListBox1.At(static_cast<int>(NextRandomBelow(randomSeed, count))));
 }
 
 }  // namespace
@@ -49,22 +97,29 @@ void StartUp() {
   DataFolder = DeriveDataFolder();
   if (!FolderExists(DataFolder)) CreateDirectoryA(DataFolder.c_str(), nullptr);
   TempFolder = TempFolderFrom(TempPath(), ExecutablePath());
-  Dispatch(FirstArgument(GetCommandLineA()));
+  SeedFromTheClock();
+  firstArgument = FirstArgument(GetCommandLineA());
+  Dispatch(firstArgument);
 }
 
-void RestoreState() {
-  SettingsFile settings;
+void RestoreWindowAndOptions(const SettingsFile& settings, bool markOptions) {
   Form1->SetTop(settings.ReadInteger("top", 0));
   Form1->SetLeft(settings.ReadInteger("left", 0));
   Form1->SetHeight(settings.ReadInteger("Height", 400));
   Form1->SetWidth(settings.ReadInteger("Width", 600));
-  CurrentFolder = settings.ReadString("Dir", DriveRootOf(ExecutablePath()));
   AutoSiz = settings.ReadBool("AutoSiz", true);
-  if (AutoSiz) Form1->PutOptionMark(CommandId::S3);
   Tile = settings.ReadBool("Tile", true);
-  if (Tile) Form1->PutOptionMark(CommandId::Tile1);
   Location = settings.ReadBool("Location", false);
+  if (!markOptions) return;
+  if (AutoSiz) Form1->PutOptionMark(CommandId::S3);
+  if (Tile) Form1->PutOptionMark(CommandId::Tile1);
   if (Location) Form1->PutOptionMark(CommandId::L1);
+}
+
+void RestoreState() {
+  SettingsFile settings;
+  RestoreWindowAndOptions(settings, true);
+  CurrentFolder = settings.ReadString("Dir", DriveRootOf(ExecutablePath()));
   if (ListName.empty()) ListName = settings.ReadString("ListName", "新規");
   try {
     LoadListFromFile(Form1->ListBox1, ListName);
@@ -72,12 +127,16 @@ void RestoreState() {
   } catch (const AppError&) {
     // No last list (first start, a moved file): start with an empty one.
   }
-  Form1->ListBox1.Select(settings.ReadInteger("ItemIndex", 0));
+  if (AsksForRandomPick(firstArgument)) {
+    RandomPick();
+  } else {
+    Form1->ListBox1.Select(settings.ReadInteger("ItemIndex", 0));
+  }
   Form1->LoadPicture();
   Form1->SetCaption(std::to_string(Form1->ListBox1.Count()));
 }
 
-void SaveState() {
+void SaveState(SaveScope scope) {
   Form1->ShowNormal();
   RECT bounds = Form1->Bounds();
   SettingsFile settings;
@@ -85,12 +144,15 @@ void SaveState() {
   settings.WriteInteger("left", bounds.left);
   settings.WriteInteger("Height", bounds.bottom - bounds.top);
   settings.WriteInteger("Width", bounds.right - bounds.left);
-  settings.WriteString("Dir", CurrentFolder);
-  settings.WriteString("ListName", ListName);
-  settings.WriteInteger("ItemIndex", Form1->ListBox1.Selected());
+  if (scope == SaveScope::Everything) {
+    settings.WriteString("Dir", CurrentFolder);
+    settings.WriteString("ListName", ListName);
+    settings.WriteInteger("ItemIndex", Form1->ListBox1.Selected());
+  }
   settings.WriteBool("AutoSiz", AutoSiz);
   settings.WriteBool("Tile", Tile);
   settings.WriteBool("Location", Location);
+  if (scope != SaveScope::Everything) return;
   try {
     SaveListToFile(Form1->ListBox1, ListName);
     DeleteTree(TempFolder.substr(0, TempFolder.size() - 1));

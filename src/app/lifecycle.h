@@ -10,8 +10,20 @@ void StartUp();
 // shows it.
 void RestoreState();
 
+enum class SaveScope {
+  Everything,
+  // The window and the options only, when nothing else was restored: the
+  // stored folder, list name and index, and the list file, stay as they are.
+  WindowAndOptions,
+};
+
 // Writes the settings file and the picture list, then deletes TempFolder.
-void SaveState();
+void SaveState(SaveScope scope = SaveScope::Everything);
+
+class SettingsFile;
+// Reads the window's bounds, applied at once, and the three options; marks
+// the options' captions when asked to.
+void RestoreWindowAndOptions(const SettingsFile& settings, bool markOptions);
 
 // Deletes folder (no trailing "\") with all its files and subfolders; what
 // cannot be deleted is left in place.

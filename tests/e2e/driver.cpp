@@ -5,6 +5,7 @@
 //          | message-box | no-dialog MS | maximize | close | gone | lock PATH MS
 //          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
 //          | folder-shown | folder-accept [PATH]
+//          | run-exact COMMAND-LINE | desktop-value NAME
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 #include <windows.h>
@@ -219,6 +220,35 @@ int Run(const std::vector<std::wstring>& args) {
     std::fflush(stdout);
     Sleep(std::stoi(arg(2)));
     CloseHandle(file);
+    return 0;
+  }
+  if (verb == L"run-exact") {
+    // Starts a program with exactly this command line and waits for its end.
+    std::wstring line = arg(1);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+      return Fail("cannot start");
+    }
+    WaitForSingleObject(process.hProcess, 60000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+  }
+  if (verb == L"desktop-value") {
+    // The value's stored size in bytes (a terminating NUL included), then its text.
+    HKEY desktop;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_READ, &desktop) != ERROR_SUCCESS) {
+      return Fail("no Desktop key");
+    }
+    char data[1024] = {};
+    DWORD size = sizeof data - 1, type = 0;
+    std::string name = Narrow(arg(1));
+    LONG status = RegQueryValueExA(desktop, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(desktop);
+    if (status != ERROR_SUCCESS) return Print("none"), 0;
+    Print(std::string(type == REG_SZ ? "REG_SZ " : "other ") + std::to_string(size) + " " + data);
     return 0;
   }
   if (verb == L"wait") return WaitFor(MainWindow, 60000) ? 0 : Fail("no main window");

@@ -1,0 +1,28 @@
+// The command line's wallpaper mode.
+#include "app/app_error.h"
+#include "app/application.h"
+#include "app/lifecycle.h"
+#include "app/settings_file.h"
+#include "archive/archive_entries.h"
+#include "archive/archive_paths.h"
+#include "view/form1.h"
+
+void TForm1::Param(const std::string& entry) {
+  {
+    SettingsFile settings;  // released before the picture is read
+    RestoreWindowAndOptions(settings, false);
+  }
+  // An extracted member stays in TempFolder: no SaveState deletes it here.
+  std::string path = IsArchiveMember(entry) ? ExtractArchiveMember(entry) : entry;
+  try {
+    Image1.picture.LoadFromFile(path);
+  } catch (const AppError&) {
+    // Nothing but the window and the options was read, so nothing else is
+    // written: a mistyped picture never costs the user the last list.
+    SaveState(SaveScope::WindowAndOptions);
+    Application::Terminate();
+    return;
+  }
+  kabegami();
+  Application::Terminate();
+}
