@@ -79,7 +79,8 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
-// A visible dialog (file dialog or message box) owned by the main window.
+// A visible dialog (file dialog or message box) owned by the main window,
+// or one without an owner that the program shows before its window.
 HWND OwnedDialog() {
   struct Search {
     HWND owner;
@@ -90,7 +91,12 @@ HWND OwnedDialog() {
         auto* s = reinterpret_cast<Search*>(data);
         char name[16];
         GetClassNameA(window, name, sizeof name);
-        if (IsWindowVisible(window) && std::string(name) == "#32770" && GetWindow(window, GW_OWNER) == s->owner) {
+        HWND owner = GetWindow(window, GW_OWNER);
+        DWORD process = 0, programProcess = 0;
+        GetWindowThreadProcessId(window, &process);
+        GetWindowThreadProcessId(s->owner, &programProcess);
+        bool ours = s->owner && (owner == s->owner || (!owner && process == programProcess));
+        if (IsWindowVisible(window) && std::string(name) == "#32770" && ours) {
           s->found = window;
           return FALSE;
         }
@@ -251,6 +257,14 @@ int Run(const std::vector<std::wstring>& args) {
     Print(std::string(type == REG_SZ ? "REG_SZ " : "other ") + std::to_string(size) + " " + data);
     return 0;
   }
+  if (verb == L"message-box") {
+    HWND box = WaitFor(OwnedDialog, 10000);
+    if (!box) return Fail("no message box");
+    Print(Narrow(TextOf(box)));
+    Print(Narrow(TextOf(GetDlgItem(box, kMessageText))));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return WaitGone(box);
+  }
   if (verb == L"wait") return WaitFor(MainWindow, 60000) ? 0 : Fail("no main window");
   if (verb == L"gone") return WaitMainGone();
 
@@ -333,13 +347,6 @@ int Run(const std::vector<std::wstring>& args) {
     if (!arg(1).empty() && WalkFolderChooser(dialog, arg(1)) != 0) return 1;
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     return WaitGone(dialog);
-  } else if (verb == L"message-box") {
-    HWND box = WaitFor(OwnedDialog, 10000);
-    if (!box) return Fail("no message box");
-    Print(Narrow(TextOf(box)));
-    Print(Narrow(TextOf(GetDlgItem(box, kMessageText))));
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    return WaitGone(box);
   } else if (verb == L"no-dialog") {
     return WaitFor(OwnedDialog, std::stoi(arg(1))) ? Fail("a dialog is open") : 0;
   } else if (verb == L"close") {

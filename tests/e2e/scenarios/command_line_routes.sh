@@ -88,3 +88,17 @@ check "not tiled, centred" "REG_SZ 2 0 | REG_SZ 4 492 | REG_SZ 4 369" \
 drive close
 drive gone
 check "the switched options are saved" "0 0" "$(setting AutoSiz) $(setting Tile)"
+
+# A random pick from an empty list: the list-index error, no wallpaper, and
+# the window opens with the empty list.
+: > "$WORK/empty.pvl"
+write_sjis "$INI" '[MySystem]\r\nListName=%s\r\n' "$(winpath "$WORK/empty.pvl")"
+cp "$wallpaper" "$WORK/wallpaper.before"
+# The box comes before the window is shown.
+(cd "$WORK" && exec wine "$EXE" /r >>"$WORK/wine.log" 2>&1 &)
+check "an empty list has no entry to pick" "Tirvane
+リストのインデックスが範囲を超えています (0)" "$(drive message-box)"
+check "the window opens all the same" "" "$(drive entries)"
+drive close
+drive gone
+check_same_bytes "the wallpaper stays" "$WORK/wallpaper.before" "$wallpaper"
