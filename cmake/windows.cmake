@@ -21,6 +21,8 @@ set(WINDOWS_SOURCES
   src/list/list_editing.cpp
   src/list/list_file.cpp
   src/list/picture_list.cpp
+  src/shell/companion.cpp
+  src/shell/shortcut.cpp
   src/view/command_table.cpp
   src/view/file_dialog.cpp
   src/view/folder_dialog.cpp
@@ -28,6 +30,7 @@ set(WINDOWS_SOURCES
   src/view/image_view.cpp
   src/view/load_picture.cpp
   src/view/picture.cpp
+  src/view/save_copy.cpp
   src/view/splitter.cpp
   src/wallpaper/kabegami.cpp
   src/wallpaper/param.cpp
@@ -54,6 +57,7 @@ target_link_options(UNLHA32 PRIVATE -static -Wl,--kill-at)
 if(TARGET_ARCH STREQUAL "x86_64")
   add_executable(tvdriver tests/e2e/driver.cpp)
   target_include_directories(tvdriver PRIVATE src)
+  target_link_libraries(tvdriver PRIVATE ole32 uuid)
   target_link_options(tvdriver PRIVATE -static)
 
   # The picture list and list files against the real control, run under Wine.

@@ -44,6 +44,7 @@ class TForm1 {
   // Commands of the File menu.
   void Open1Click();
   void N1Click();
+  void Save1Click();
   void C1Click();
   void X1Click();
   void N111Click();
@@ -54,9 +55,17 @@ class TForm1 {
   void S3Click();
   void Tile1Click();
   void L1Click();
+  void S2Click();
+  void R1Click();
+  void S4Click();
+  void R2Click();
+  // Commands of the Author menu.
+  void O1Click();
+  void N5Click();
   // Commands of the Picture menu.
   void Delete1Click();
   void W1Click();
+  void S1Click();
 
   void OpenListFile(const std::string& path);
   void OpenPictureFile();

@@ -136,6 +136,52 @@ void Picture::LoadFromFile(const std::string& path) {
   failed_ = false;
 }
 
+namespace {
+
+void PutWord(std::string& out, std::uint16_t value) {
+  out += static_cast<char>(value & 0xFF);
+  out += static_cast<char>(value >> 8);
+}
+
+// A Windows metafile of the enhanced one, behind the 22-byte placeable
+// header that gives its bounds (in twips) and a checksum.
+std::string PlaceableMetafile(HENHMETAFILE metafile) {
+  HDC screen = GetDC(nullptr);
+  UINT size = GetWinMetaFileBits(metafile, 0, nullptr, MM_ANISOTROPIC, screen);
+  std::string records(size, '\0');
+  if (size) GetWinMetaFileBits(metafile, size, reinterpret_cast<BYTE*>(records.data()), MM_ANISOTROPIC, screen);
+  ReleaseDC(nullptr, screen);
+  if (records.empty()) throw AppError("ストリームへの書き込みエラー");
+  ENHMETAHEADER header{};
+  GetEnhMetaFileHeader(metafile, sizeof header, &header);
+  constexpr int kTwipsPerInch = 1440;
+  // The frame is in hundredths of a millimetre.
+  auto twips = [](LONG hundredths) { return static_cast<std::uint16_t>(MulDiv(hundredths, kTwipsPerInch, 2540)); };
+  std::string placeable;
+  PutWord(placeable, 0xCDD7);
+  PutWord(placeable, 0x9AC6);
+  PutWord(placeable, 0);  // no handle
+  PutWord(placeable, 0);
+  PutWord(placeable, 0);
+  PutWord(placeable, twips(header.rclFrame.right - header.rclFrame.left));
+  PutWord(placeable, twips(header.rclFrame.bottom - header.rclFrame.top));
+  PutWord(placeable, kTwipsPerInch);
+  PutWord(placeable, 0);  // reserved
+  PutWord(placeable, 0);
+  std::uint16_t checksum = 0;
+  for (std::size_t i = 0; i < placeable.size(); i += 2) checksum ^= Word(placeable, i);
+  PutWord(placeable, checksum);
+  return placeable + records;
+}
+
+}  // namespace
+
+void Picture::SaveToFile(const std::string& path) const {
+  if (kind_ == PictureKind::None) return;
+  bool asWindowsMetafile = kind_ == PictureKind::EnhMetafile && UpperCase(ExtensionOf(path)) == ".WMF";
+  ReplaceWholeFile(path, asWindowsMetafile ? PlaceableMetafile(metafile_) : data_);
+}
+
 void Picture::Release() {
   if (icon_) DestroyIcon(icon_);
   if (metafile_) DeleteEnhMetaFile(metafile_);

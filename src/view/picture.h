@@ -30,6 +30,11 @@ class Picture {
   int Height() const { return size_.height; }
   const std::string& Data() const { return data_; }  // the file's bytes
 
+  // Writes the picture in its own format, whatever the name says: the bytes
+  // as read, except that an enhanced metafile saved under a name ending in
+  // ".wmf" becomes a placeable Windows metafile. Nothing without a picture.
+  void SaveToFile(const std::string& path) const;
+
   // Draws the picture stretched to bounds. A JPEG that fails to decode
   // throws AppError the first time and draws nothing from then on, so a
   // repaint behind the error box cannot raise it again.

@@ -5,11 +5,13 @@
 //          | message-box | no-dialog MS | maximize | close | gone | lock PATH MS
 //          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
 //          | folder-shown | folder-accept [PATH]
-//          | run-exact COMMAND-LINE | desktop-value NAME
+//          | run-exact COMMAND-LINE | desktop-value NAME | dialog-name
+//          | link PATH
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <initializer_list>
@@ -265,6 +267,25 @@ int Run(const std::vector<std::wstring>& args) {
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return WaitGone(box);
   }
+  if (verb == L"link") {
+    // A shell link's target and its arguments, one per line.
+    CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    wchar_t target[MAX_PATH] = L"", arguments[1024] = L"";
+    bool read = SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                           reinterpret_cast<void**>(&link))) &&
+                SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+                SUCCEEDED(file->Load(arg(1).c_str(), STGM_READ)) &&
+                SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, 0)) &&
+                SUCCEEDED(link->GetArguments(arguments, 1024));
+    if (file) file->Release();
+    if (link) link->Release();
+    if (!read) return Fail("cannot read the link");
+    Print(Narrow(target));
+    Print(Narrow(arguments));
+    return 0;
+  }
   if (verb == L"wait") return WaitFor(MainWindow, 60000) ? 0 : Fail("no main window");
   if (verb == L"gone") return WaitMainGone();
 
@@ -322,7 +343,8 @@ int Run(const std::vector<std::wstring>& args) {
     PostMessageW(main, WM_COMMAND, std::stoi(arg(1)), 0);
   } else if (verb == L"keys") {
     return SendKeys(main, arg(1));
-  } else if (verb == L"dialog-accept" || verb == L"dialog-enter" || verb == L"dialog-cancel") {
+  } else if (verb == L"dialog-accept" || verb == L"dialog-enter" || verb == L"dialog-cancel" ||
+             verb == L"dialog-name") {
     HWND dialog = WaitFor(OwnedDialog, 10000);
     if (!dialog) return Fail("no dialog");
     if (verb == L"dialog-cancel") {
@@ -331,6 +353,7 @@ int Run(const std::vector<std::wstring>& args) {
     }
     HWND name = GetDlgItem(dialog, kNameField);
     if (!name) return Fail("dialog has no name field");
+    if (verb == L"dialog-name") return Print(Narrow(TextOf(name))), 0;
     SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(arg(1).c_str()));
     // A folder typed into the name box opens it; the dialog stays.
     if (verb == L"dialog-enter") return SendMessageW(dialog, WM_COMMAND, IDOK, 0), 0;
