@@ -2,7 +2,7 @@
 # Both install what is missing first (as root on Debian 12).
 SHELL := /bin/bash
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test bench dist clean
 
 all: build
 
@@ -23,5 +23,9 @@ bench: build
 	@cmake -S . -B build/bench-native -G Ninja -DCMAKE_BUILD_TYPE=Release -DTIRVANE_SANITIZE=OFF >/dev/null
 	@bash bench/run.sh
 
+# Zips a release for each target into build/dist.
+dist: build
+	@bash scripts/dist.sh
+
 clean:
-	rm -rf build/native build/bench-native build/bench build/x86_64 build/i686 build/e2e build/run build/samples
+	rm -rf build/native build/bench-native build/bench build/x86_64 build/i686 build/e2e build/run build/samples build/dist

@@ -65,5 +65,6 @@ set(TIRVANE_WINDOWS_BUILD "" CACHE PATH "build folder of the x86-64 Windows prog
 if(TIRVANE_WINDOWS_BUILD)
   get_filename_component(WINDOWS_BUILDS "${TIRVANE_WINDOWS_BUILD}" DIRECTORY)
   add_test(NAME build.windows_programs COMMAND bash "${CMAKE_SOURCE_DIR}/tests/check_windows_build.sh" "${WINDOWS_BUILDS}")
+  add_test(NAME build.dist COMMAND bash "${CMAKE_SOURCE_DIR}/tests/check_dist.sh")
   include(tests/e2e/scenarios.cmake)
 endif()
