@@ -82,7 +82,7 @@ rm "$WINEPREFIX/dosdevices/r:"
 # Closing the window during a long scan saves the list as it stands, and the
 # program ends once the scan is over.
 rm "$WORK/新規"
-for i in $(seq -w 1 400); do mkdir -p "$WORK/many/f$i" && : > "$WORK/many/f$i/p.jpg"; done
+for i in $(seq -w 1 400); do mkdir -p "$WORK/many/f$i" && cp "$SAMPLES/small.jpg" "$WORK/many/f$i/p.jpg"; done
 start
 drive keys ctrl+d
 drive folder-accept "$(winpath "$WORK/many")"
