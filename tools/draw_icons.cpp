@@ -1,7 +1,7 @@
 // Draws the program's window icon (32 x 32, 16 colours) and the 16 x 16
 // true-colour glyph of the home-page command, and writes them as res/*.ico
 // and res/*.bmp. Run once by hand when the pictures change:
-//   g++ -std=c++20 tools/draw_icons.cpp -o /tmp/draw_icons && /tmp/draw_icons res
+//   g++ -std=c++20 tools/draw_icons.cpp -o build/draw_icons && build/draw_icons res
 #include <cstdint>
 #include <cstdio>
 #include <string>

@@ -64,10 +64,10 @@ drive gone
 check "the cancelled choice leaves the kept folder empty" "" "$(setting Dir)"
 
 # A drive root is scanned as its letter and colon.
-mkdir -p "$WORK/root/folder"
-cp "$SAMPLES/small.jpg" "$WORK/root/top.jpg"
-cp "$SAMPLES/small.jpg" "$WORK/root/folder/low.jpg"
-ln -sfn "$WORK/root" "$WINEPREFIX/dosdevices/r:"
+mkdir -p "$WORK/drive_r/folder"
+cp "$SAMPLES/small.jpg" "$WORK/drive_r/top.jpg"
+cp "$SAMPLES/small.jpg" "$WORK/drive_r/folder/low.jpg"
+ln -sfn "$WORK/drive_r" "$WINEPREFIX/dosdevices/r:"
 stop_wine  # a running Wine keeps the drives it knows
 start
 drive keys ctrl+d
