@@ -59,6 +59,12 @@ if(TARGET_ARCH STREQUAL "x86_64")
   target_include_directories(tvdriver PRIVATE src)
   target_link_libraries(tvdriver PRIVATE ole32 uuid)
   target_link_options(tvdriver PRIVATE -static)
+  # The hook the driver has the system load into the program to learn when
+  # the program has taken an input event.
+  add_library(tvhook SHARED tests/e2e/taken_hook.cpp)
+  set_target_properties(tvhook PROPERTIES PREFIX "" OUTPUT_NAME tvhook)
+  target_link_options(tvhook PRIVATE -static)
+  add_dependencies(tvdriver tvhook)
 
   # The picture list and list files against the real control, run under Wine.
   add_executable(win_tests tests/win/picture_list_test.cpp ${PORTABLE_SOURCES}

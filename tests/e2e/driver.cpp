@@ -1,19 +1,28 @@
 // Drives a running Tirvane.exe from outside, as a user would, and prints
 // what the user sees. Run under the same Wine as the program:
-//   tvdriver wait | caption | entries | selected | bounds | command ID
+//   tvdriver wait | caption | entries | selected | focus | bounds | command ID
 //          | keys ctrl+alt+l | dialog-accept PATH | dialog-enter FOLDER | dialog-cancel
-//          | message-box | no-dialog MS | maximize | close | gone | lock PATH MS
+//          | message-box | no-dialog MS | maximize | close | gone | lock PATH UNTIL
 //          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
 //          | folder-shown | folder-accept [PATH]
 //          | run-exact COMMAND-LINE | desktop-value NAME | dialog-name
 //          | link PATH
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
+//
+// A verb that makes the program act (keys, clicks, commands, dialog answers,
+// close) returns only once the program has acted: it has taken the input
+// and is back in a message loop, its own or that of the dialog or box it
+// opened. When that does not happen in bounded time the verb fails and says
+// what it waited for. A scan or other work that handles messages while it
+// runs may still be going on then: the scenario waits for its effect.
 #include <windows.h>
 #include <shellapi.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -24,9 +33,13 @@ namespace {
 
 constexpr int kNameField = 1148;  // the file name box of the common dialogs
 constexpr int kMessageText = 0xFFFF;
+// Long enough for a loaded machine, short enough to fail within a test's time.
+constexpr int kActingTime = 30000;
 
-int Fail(const char* what) {
-  std::fprintf(stderr, "tvdriver: %s\n", what);
+std::string verbLine;  // the verb and its arguments, named in every failure
+
+int Fail(const std::string& what) {
+  std::fprintf(stderr, "tvdriver %s: %s\n", verbLine.c_str(), what.c_str());
   return 1;
 }
 
@@ -42,12 +55,14 @@ std::string Narrow(const std::wstring& text) {
   return result;
 }
 
+// Polls probe until it yields something or the time is up.
 template <class Probe>
 auto WaitFor(Probe probe, int milliseconds) -> decltype(probe()) {
-  for (int waited = 0;; waited += 20) {
+  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+  for (;;) {
     if (auto found = probe()) return found;
-    if (waited >= milliseconds) return {};
-    Sleep(20);
+    if (GetTickCount64() >= deadline) return {};
+    Sleep(10);
   }
 }
 
@@ -56,20 +71,53 @@ HWND MainWindow() {
   return window && IsWindowVisible(window) ? window : nullptr;
 }
 
+// Returns once the thread of window is back in a message loop: a sent
+// message is taken only there, after whatever the thread was doing.
+bool Settled(HWND window, int milliseconds = kActingTime) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(milliseconds), &result) != 0 ||
+         !IsWindow(window);
+}
+
+int SettleMain(HWND main, const char* after) {
+  return Settled(main) ? 0 : Fail(std::string("the program did not come back to its messages after ") + after);
+}
+
+// Waits for a process to end.
+bool Ended(DWORD processId, int milliseconds) {
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+  if (!process) return true;  // already gone
+  bool ended = WaitForSingleObject(process, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
+}
+
 // Waits for a dialog or box to close and then for the program to finish
-// what it does with the answer: a message sent to its window is taken only
-// once its thread is back in a message loop.
+// what it does with the answer.
 int WaitGone(HWND window) {
-  if (!WaitFor([window] { return !IsWindow(window); }, 10000)) return Fail("window stays open");
-  if (HWND main = MainWindow()) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
-  }
+  if (!WaitFor([window] { return !IsWindow(window); }, kActingTime)) return Fail("the dialog stays open");
+  if (HWND main = FindWindowA("TForm1", nullptr)) return SettleMain(main, "the dialog closed");
   return 0;
 }
 
+// Waits for the main window to go and every Tirvane.exe to end.
 int WaitMainGone() {
-  return WaitFor([] { return FindWindowA("TForm1", nullptr) == nullptr; }, 20000) ? 0 : Fail("still running");
+  if (!WaitFor([] { return FindWindowA("TForm1", nullptr) == nullptr; }, kActingTime)) {
+    return Fail("the window stays");
+  }
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return Fail("cannot list the processes");
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  std::vector<DWORD> programs;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    if (lstrcmpiW(entry.szExeFile, L"Tirvane.exe") == 0) programs.push_back(entry.th32ProcessID);
+  }
+  CloseHandle(snapshot);
+  for (DWORD program : programs) {
+    if (!Ended(program, kActingTime)) return Fail("the program is still running");
+  }
+  return 0;
 }
 
 HWND ListBox(HWND main) { return FindWindowExA(main, nullptr, "LISTBOX", nullptr); }
@@ -108,6 +156,55 @@ HWND OwnedDialog() {
   return search.found;
 }
 
+// Input goes through the system's queue, and the program takes it from
+// there at its own pace. The driver marks the last event of what it sends,
+// and a hook that the system loads into the program's thread for as long as
+// the driver waits tells it when the program has taken that event.
+class TakenWitness {
+ public:
+  explicit TakenWitness(DWORD programThread) {
+    mark_ = 0x74760000u | (GetCurrentProcessId() & 0xFFFFu);
+    wchar_t name[64];
+    swprintf(name, 64, L"tvdriver-taken-%llx", static_cast<unsigned long long>(mark_));
+    taken_ = CreateEventW(nullptr, TRUE, FALSE, name);
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    folder.resize(folder.find_last_of(L'\\') + 1);
+    module_ = LoadLibraryW((folder + L"tvhook.dll").c_str());
+    auto hook = module_ ? reinterpret_cast<HOOKPROC>(GetProcAddress(module_, "TakenHook")) : nullptr;
+    if (hook && taken_) hook_ = SetWindowsHookExW(WH_GETMESSAGE, hook, module_, programThread);
+  }
+  ~TakenWitness() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    if (module_) FreeLibrary(module_);
+    if (taken_) CloseHandle(taken_);
+  }
+  TakenWitness(const TakenWitness&) = delete;
+  TakenWitness& operator=(const TakenWitness&) = delete;
+
+  bool Ready() const { return hook_ != nullptr; }
+
+  // Sends the events, the last one marked, and waits until the program has
+  // taken it, or has ended: a program that quits takes nothing more. The
+  // last event is a key or a button: pointer moves are merged on the way
+  // and their marks lost.
+  bool SendAndWaitTaken(std::vector<INPUT> events, HWND main) {
+    INPUT& last = events.back();
+    if (last.type == INPUT_KEYBOARD) last.ki.dwExtraInfo = mark_;
+    else last.mi.dwExtraInfo = mark_;
+    ResetEvent(taken_);
+    SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+    return WaitFor([&] { return WaitForSingleObject(taken_, 0) == WAIT_OBJECT_0 || !IsWindow(main); }, kActingTime);
+  }
+
+ private:
+  ULONG_PTR mark_;
+  HANDLE taken_ = nullptr;
+  HMODULE module_ = nullptr;
+  HHOOK hook_ = nullptr;
+};
+
 WORD KeyCode(const std::wstring& name) {
   if (name.size() == 1) return static_cast<WORD>(towupper(name[0]));
   if (name == L"del") return VK_DELETE;
@@ -118,6 +215,20 @@ WORD KeyCode(const std::wstring& name) {
   if (name == L"home") return VK_HOME;
   if (name == L"end") return VK_END;
   return 0;
+}
+
+INPUT KeyEvent(WORD key, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = flags;
+  return input;
+}
+
+// Keys go to the window in front, as a user's typing does.
+bool BringToFront(HWND main) {
+  SetForegroundWindow(main);
+  return WaitFor([main] { return GetForegroundWindow() == main; }, kActingTime);
 }
 
 int SendKeys(HWND main, const std::wstring& combination) {
@@ -132,26 +243,14 @@ int SendKeys(HWND main, const std::wstring& combination) {
     if (plus == std::wstring::npos) break;
     start = plus + 1;
   }
-  SetForegroundWindow(main);
-  SetFocus(main);
-  // Keys go to the foreground window; a window just shown may not be yet.
-  if (!WaitFor([main] { return GetForegroundWindow() == main; }, 5000)) return Fail("the window is not in front");
-  std::vector<INPUT> inputs;
-  for (WORD key : keys) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    inputs.push_back(input);
-  }
-  for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = *it;
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(input);
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  return 0;
+  if (!BringToFront(main)) return Fail("the window does not come to the front");
+  TakenWitness witness(GetWindowThreadProcessId(main, nullptr));
+  if (!witness.Ready()) return Fail("cannot follow the program's input");
+  std::vector<INPUT> events;
+  for (WORD key : keys) events.push_back(KeyEvent(key, 0));
+  for (auto it = keys.rbegin(); it != keys.rend(); ++it) events.push_back(KeyEvent(*it, KEYEVENTF_KEYUP));
+  if (!witness.SendAndWaitTaken(events, main)) return Fail("the program did not take the keys");
+  return SettleMain(main, "the keys");
 }
 
 std::string Numbers(std::initializer_list<long> values) {
@@ -171,25 +270,36 @@ RECT ChildBounds(HWND child) {
   return r;
 }
 
-void MouseTo(HWND main, int x, int y) {
-  POINT at{x, y};
-  ClientToScreen(main, &at);
-  SetCursorPos(at.x, at.y);
+// A pointer event at a client point; flags add a button's press or release.
+// A button event carries its own position: the pointer that X reports back
+// for earlier moves may still be on its way and would otherwise place it.
+INPUT MouseAt(HWND main, POINT point, DWORD flags) {
+  ClientToScreen(main, &point);
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
-  Sleep(30);
+  input.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+  return input;
 }
 
-void MouseButton(DWORD flag) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flag;
-  SendInput(1, &input, sizeof input);
-  Sleep(30);
+// Presses a button at one point and releases it at another, moving in
+// steps. The moves wait until the program has taken the press, so that a
+// control that captures the mouse on the press has done so.
+int PressAndRelease(HWND main, DWORD down, POINT from, POINT to, int steps) {
+  TakenWitness witness(GetWindowThreadProcessId(main, nullptr));
+  if (!witness.Ready()) return Fail("cannot follow the program's input");
+  if (!witness.SendAndWaitTaken({MouseAt(main, from, down)}, main)) {
+    return Fail("the program did not take the button press");
+  }
+  if (!Settled(main)) return Fail("the program did not come back to its messages after the press");
+  std::vector<INPUT> events;
+  for (int step = 1; step < steps; ++step) {
+    events.push_back(MouseAt(main, {from.x + (to.x - from.x) * step / steps, from.y + (to.y - from.y) * step / steps}, 0));
+  }
+  events.push_back(MouseAt(main, to, down << 1));  // each button's up flag follows its down flag
+  if (!witness.SendAndWaitTaken(events, main)) return Fail("the program did not take the button release");
+  return SettleMain(main, "the release");
 }
 
 // Walks the folder chooser to path as a user would: the drive from the drive
@@ -208,12 +318,31 @@ int WalkFolderChooser(HWND dialog, const std::wstring& path) {
     std::wstring name = path.substr(start, end - start);
     LRESULT at = SendMessageW(tree, LB_GETCURSEL, 0, 0);
     LRESULT item = SendMessageW(tree, LB_FINDSTRINGEXACT, at, reinterpret_cast<LPARAM>(name.c_str()));
-    if (item == LB_ERR || item <= at) return Fail(("no folder " + Narrow(name) + " in the chooser").c_str());
+    if (item == LB_ERR || item <= at) return Fail("no folder " + Narrow(name) + " in the chooser");
     SendMessageW(tree, LB_SETCURSEL, item, 0);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFolderTree, LBN_DBLCLK), reinterpret_cast<LPARAM>(tree));
     start = end + 1;
   }
   return 0;
+}
+
+// Runs a menu command as the menu does. A command that opens a dialog or
+// box is done acting once that is shown; any other once it has returned.
+int RunCommand(HWND main, WORD id) {
+  bool done = false;
+  auto returned = [](HWND, UINT, ULONG_PTR data, LRESULT) { *reinterpret_cast<bool*>(data) = true; };
+  if (!SendMessageCallbackW(main, WM_COMMAND, id, 0, returned, reinterpret_cast<ULONG_PTR>(&done))) {
+    return Fail("cannot send the command");
+  }
+  bool acted = WaitFor(
+      [&] {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);  // delivers the callback
+        return done || OwnedDialog() != nullptr || !IsWindow(main);
+      },
+      kActingTime);
+  if (!acted) return Fail("the command neither returned nor opened a dialog");
+  return SettleMain(main, "the command");
 }
 
 int Run(const std::vector<std::wstring>& args) {
@@ -222,13 +351,15 @@ int Run(const std::vector<std::wstring>& args) {
   auto arg = [&](std::size_t i) { return i < args.size() ? args[i] : std::wstring(); };
 
   if (verb == L"lock") {
+    // Holds the file open without sharing until the file UNTIL exists.
     HANDLE file = CreateFileW(arg(1).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return Fail("cannot lock");
     Print("locked");
     std::fflush(stdout);
-    Sleep(std::stoi(arg(2)));
+    std::wstring until = arg(2);
+    bool released = WaitFor([&] { return GetFileAttributesW(until.c_str()) != INVALID_FILE_ATTRIBUTES; }, 120000);
     CloseHandle(file);
-    return 0;
+    return released ? 0 : Fail("never told to let go");
   }
   if (verb == L"run-exact") {
     // Starts a program with exactly this command line and waits for its end.
@@ -239,10 +370,10 @@ int Run(const std::vector<std::wstring>& args) {
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
       return Fail("cannot start");
     }
-    WaitForSingleObject(process.hProcess, 60000);
+    bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return 0;
+    return ended ? 0 : Fail("the program did not end");
   }
   if (verb == L"desktop-value") {
     // The value's stored size in bytes (a terminating NUL included), then its text.
@@ -260,7 +391,7 @@ int Run(const std::vector<std::wstring>& args) {
     return 0;
   }
   if (verb == L"message-box") {
-    HWND box = WaitFor(OwnedDialog, 10000);
+    HWND box = WaitFor(OwnedDialog, kActingTime);
     if (!box) return Fail("no message box");
     Print(Narrow(TextOf(box)));
     Print(Narrow(TextOf(GetDlgItem(box, kMessageText))));
@@ -286,13 +417,15 @@ int Run(const std::vector<std::wstring>& args) {
     Print(Narrow(arguments));
     return 0;
   }
-  if (verb == L"wait") return WaitFor(MainWindow, 60000) ? 0 : Fail("no main window");
   if (verb == L"gone") return WaitMainGone();
 
   HWND main = WaitFor(MainWindow, 60000);
   if (!main) return Fail("no main window");
 
-  if (verb == L"caption") {
+  if (verb == L"wait") {
+    // Shown, and through what it does on being shown (the first picture).
+    return SettleMain(main, "being shown");
+  } else if (verb == L"caption") {
     Print(Narrow(TextOf(main)));
   } else if (verb == L"entries") {
     HWND list = ListBox(main);
@@ -304,6 +437,15 @@ int Run(const std::vector<std::wstring>& args) {
     }
   } else if (verb == L"selected") {
     Print(std::to_string(SendMessageW(ListBox(main), LB_GETCURSEL, 0, 0)));
+  } else if (verb == L"focus") {
+    // The class of the program's window that has the keyboard, or "none".
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    char name[64] = "none";
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) && info.hwndFocus) {
+      GetClassNameA(info.hwndFocus, name, sizeof name);
+    }
+    Print(name);
   } else if (verb == L"bounds") {
     RECT r;
     GetWindowRect(main, &r);
@@ -324,28 +466,26 @@ int Run(const std::vector<std::wstring>& args) {
     RECT r = ChildBounds(view);
     Print((IsWindowVisible(view) ? "shown " : "hidden ") + Numbers({r.left, r.top, r.right - r.left, r.bottom - r.top}));
   } else if (verb == L"drag") {
-    SetForegroundWindow(main);
-    int x1 = std::stoi(arg(1)), y1 = std::stoi(arg(2)), x2 = std::stoi(arg(3)), y2 = std::stoi(arg(4));
-    MouseTo(main, x1, y1);
-    MouseButton(MOUSEEVENTF_LEFTDOWN);
-    for (int step = 1; step <= 4; ++step) MouseTo(main, x1 + (x2 - x1) * step / 4, y1 + (y2 - y1) * step / 4);
-    MouseButton(MOUSEEVENTF_LEFTUP);
+    if (!BringToFront(main)) return Fail("the window does not come to the front");
+    POINT from{std::stoi(arg(1)), std::stoi(arg(2))}, to{std::stoi(arg(3)), std::stoi(arg(4))};
+    return PressAndRelease(main, MOUSEEVENTF_LEFTDOWN, from, to, 4);
   } else if (verb == L"click") {
-    SetForegroundWindow(main);
-    MouseTo(main, std::stoi(arg(1)), std::stoi(arg(2)));
-    DWORD down = arg(3) == L"right" ? MOUSEEVENTF_RIGHTDOWN : arg(3) == L"middle" ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_LEFTDOWN;
-    MouseButton(down);
-    MouseButton(down << 1);  // each button's up flag follows its down flag
+    if (!BringToFront(main)) return Fail("the window does not come to the front");
+    POINT at{std::stoi(arg(1)), std::stoi(arg(2))};
+    if (arg(3) == L"right") return PressAndRelease(main, MOUSEEVENTF_RIGHTDOWN, at, at, 0);
+    if (arg(3) == L"middle") return PressAndRelease(main, MOUSEEVENTF_MIDDLEDOWN, at, at, 0);
+    return PressAndRelease(main, MOUSEEVENTF_LEFTDOWN, at, at, 0);
   } else if (verb == L"maximize") {
     ShowWindow(main, SW_MAXIMIZE);
-    return WaitFor([main] { return IsZoomed(main) != FALSE; }, 5000) ? 0 : Fail("not maximized");
+    if (!WaitFor([main] { return IsZoomed(main) != FALSE; }, kActingTime)) return Fail("not maximized");
+    return SettleMain(main, "maximizing");
   } else if (verb == L"command") {
-    PostMessageW(main, WM_COMMAND, std::stoi(arg(1)), 0);
+    return RunCommand(main, static_cast<WORD>(std::stoi(arg(1))));
   } else if (verb == L"keys") {
     return SendKeys(main, arg(1));
   } else if (verb == L"dialog-accept" || verb == L"dialog-enter" || verb == L"dialog-cancel" ||
              verb == L"dialog-name") {
-    HWND dialog = WaitFor(OwnedDialog, 10000);
+    HWND dialog = WaitFor(OwnedDialog, kActingTime);
     if (!dialog) return Fail("no dialog");
     if (verb == L"dialog-cancel") {
       PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -360,7 +500,7 @@ int Run(const std::vector<std::wstring>& args) {
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
     return WaitGone(dialog);
   } else if (verb == L"folder-shown" || verb == L"folder-accept") {
-    HWND dialog = WaitFor(OwnedDialog, 10000);
+    HWND dialog = WaitFor(OwnedDialog, kActingTime);
     if (!dialog) return Fail("no dialog");
     if (verb == L"folder-shown") {
       Print(Narrow(TextOf(dialog)));
@@ -373,8 +513,15 @@ int Run(const std::vector<std::wstring>& args) {
   } else if (verb == L"no-dialog") {
     return WaitFor(OwnedDialog, std::stoi(arg(1))) ? Fail("a dialog is open") : 0;
   } else if (verb == L"close") {
+    // Done when the program has ended: it saves and cleans up on the way.
+    DWORD processId = 0;
+    GetWindowThreadProcessId(main, &processId);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (!process) return Fail("cannot follow the program");
     PostMessageW(main, WM_CLOSE, 0, 0);
-    return WaitMainGone();
+    bool ended = WaitForSingleObject(process, 60000) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended ? 0 : Fail("the program did not end");
   } else {
     return Fail("unknown command");
   }
@@ -388,6 +535,7 @@ int main() {
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::wstring> args(argv + 1, argv + count);
   LocalFree(argv);
+  for (const std::wstring& arg : args) verbLine += (verbLine.empty() ? "" : " ") + Narrow(arg);
   int status = Run(args);
   std::fflush(stdout);
   return status;

@@ -36,12 +36,49 @@ check() {
 
 # Compares two files byte for byte.
 check_same_bytes() {
-  cmp "$2" "$3" >/dev/null || { echo "FAIL: $1" >&2; xxd "$2" | head >&2; echo --- >&2; xxd "$3" | head >&2; exit 1; }
+  cmp "$2" "$3" >/dev/null 2>&1 || { echo "FAIL: $1" >&2; xxd "$2" | head >&2; echo --- >&2; xxd "$3" | head >&2; exit 1; }
+  echo "ok: $1"
+}
+
+# Effects that come about on their own time (the end of a scan, a repaint,
+# another process's step) are polled for, up to this many seconds.
+EFFECT_WAIT=30
+
+# wait_until WHAT COMMAND...: polls until COMMAND succeeds.
+wait_until() {
+  local what=$1 deadline=$((SECONDS + EFFECT_WAIT))
+  shift
+  until "$@"; do
+    [ $SECONDS -lt $deadline ] || fail "waited ${EFFECT_WAIT} s for $what"
+    sleep 0.1
+  done
+}
+
+# check_eventually WHAT EXPECTED COMMAND...: like check, for a value that
+# comes about on its own time: polls COMMAND's output until it is EXPECTED.
+check_eventually() {
+  local what=$1 expected=$2 actual deadline=$((SECONDS + EFFECT_WAIT))
+  shift 2
+  until actual=$("$@"); [ "$actual" == "$expected" ]; do
+    [ $SECONDS -lt $deadline ] || check "$what (after ${EFFECT_WAIT} s)" "$expected" "$actual"
+    sleep 0.1
+  done
+  echo "ok: $what"
+}
+
+# check_same_bytes_eventually WHAT EXPECTED-FILE FILE: like check_same_bytes,
+# for a file that another process writes.
+check_same_bytes_eventually() {
+  local deadline=$((SECONDS + EFFECT_WAIT))
+  until cmp "$2" "$3" >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || check_same_bytes "$1 (after ${EFFECT_WAIT} s)" "$2" "$3"
+    sleep 0.1
+  done
   echo "ok: $1"
 }
 
 # start [EXE] ARGUMENTS...: starts the program in the work folder and waits
-# for its window.
+# for its window and for what it does on being shown.
 start() {
   local exe=$EXE
   if [ $# -gt 0 ] && [[ $1 == *.exe ]]; then exe=$1; shift; fi

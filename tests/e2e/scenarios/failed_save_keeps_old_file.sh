@@ -13,14 +13,15 @@ write_sjis "$INI" '[MySystem]\r\nListName=%s\r\nItemIndex=-1\r\n' "$(winpath "$l
 start
 check "list loaded" "2" "$(drive caption)"
 lock_log=$WORK/lock.log
-wine "$DRIVER" lock "$(winpath "$list")" 6000 > "$lock_log" 2>&1 &
-for _ in $(seq 100); do grep -q locked "$lock_log" 2>/dev/null && break; sleep 0.1; done
-grep -q locked "$lock_log" || fail "could not lock the list file"
+# Held until the release file appears.
+wine "$DRIVER" lock "$(winpath "$list")" "$(winpath "$WORK/release")" > "$lock_log" 2>&1 &
+wait_until "the list file locked" grep -qs locked "$lock_log"
 
 drive keys ctrl+l
 check "the general error box" "Tirvane
 ファイル $(winpath "$list") を作成できません." "$(drive message-box)"
 check_same_bytes "the old list is intact" "$WORK/before" "$list"
 check "no temporary file left" "" "$(ls -A "$WORK" | grep '^~tv' || true)"
+touch "$WORK/release"
 wait
 drive close

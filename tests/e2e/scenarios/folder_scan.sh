@@ -36,24 +36,32 @@ $P\\sub\\deep.jpg
 $P\\x.jpg\\inner.jpg
 $P\\zz.jpg"
 
+# scanned_to COUNT: waits for a scan's end, when the caption shows the first
+# entry of the whole list of COUNT entries (it is not changed during a scan).
+caption_ends() { [[ $(drive caption) == *"$1" ]]; }
+scanned_to() { wait_until "the scan's end, the first of $1 entries shown" caption_ends "(1/$1)"; }
+
 (cd "$pics" && exec wine "$EXE" >>"$WORK/wine.log" 2>&1 &)
 drive wait
 drive keys ctrl+d
 check "the chooser opens at the current folder" "ディレクトリの選択
 $P" "$(drive folder-shown)"
 drive folder-accept
+scanned_to 9
 check "the scan's entries in listing order" "$scanned" "$(drive entries)"
 check "the first is shown" "[新規]$P\\a.JPG (200x123)" "$(drive caption | sed 's/x[0-9.]*(.*//')"
 
 drive keys down
 drive keys ctrl+d
 drive folder-accept "$P"
+scanned_to 18
 check "the same folder again lists everything twice" "$scanned
 $scanned" "$(drive entries)"
 check "and selects the first of the whole list" "0" "$(drive selected)"
 
 drive keys ctrl+d
 drive folder-accept "$P\\sub"
+scanned_to 19
 drive keys ctrl+d
 drive dialog-cancel
 check "cancelling adds nothing" "$scanned
@@ -72,6 +80,7 @@ stop_wine  # a running Wine keeps the drives it knows
 start
 drive keys ctrl+d
 drive folder-accept 'R:\'
+scanned_to 2
 check "a root's entries have one backslash" 'R:\folder\low.jpg
 R:\top.jpg' "$(drive entries)"
 drive close

@@ -34,15 +34,22 @@ expect_fit 169 100 300 1 tall.bmp
 read -r ox oy cw ch <<<"$(drive client)"
 read -r _ left top width height <<<"$(drive view)"
 shot=$WORK/screen.png
-import -display "$DISPLAY" -window root "$shot"
-# colour X Y: red, blue or other, within a JPEG's error, at a client point.
+# colour X Y: red, blue or other, within a JPEG's error, at a client point
+# of the last screenshot.
 colour() {
   local x=$(($1 + ox)) y=$(($2 + oy))
   convert "$shot" -format "%[fx:int(255*p{$x,$y}.r)] %[fx:int(255*p{$x,$y}.g)] %[fx:int(255*p{$x,$y}.b)]" info: |
     awk '{ print ($1 > 230 && $2 < 25 && $3 < 25) ? "red" : ($3 > 230 && $1 < 25 && $2 < 25) ? "blue" : "other" }'
 }
-check "the picture's middle is drawn red" "red" "$(colour $((left + width / 2)) $((height / 2)))"
-check "left of it is the window background" "other" "$(colour $((left - 5)) $((height / 2)))"
+# colours_now X1 Y1 X2 Y2: a new screenshot, and the colours at two client
+# points of it. The window paints when it has nothing else to do, so a
+# check of what is drawn polls.
+colours_now() {
+  import -display "$DISPLAY" -window root "$shot"
+  echo "$(colour "$1" "$2") $(colour "$3" "$4")"
+}
+check_eventually "the picture's middle is drawn red, left of it the window background" "red other" \
+  colours_now $((left + width / 2)) $((height / 2)) $((left - 5)) $((height / 2))
 
 # Dragged 100 pixels right, the list widens and the picture is fitted again.
 drive drag 170 100 270 100
@@ -61,7 +68,6 @@ drive keys down
 check "the second entry is selected" "1" "$(drive selected)"
 expect_fit 169 400 100 2 wide.jpg
 read -r _ left top width height <<<"$(drive view)"
-import -display "$DISPLAY" -window root "$shot"
-check "the JPEG's middle is drawn blue" "blue" "$(colour $((left + width / 2)) $((height / 2)))"
-check "below it is the window background" "other" "$(colour $((left + width / 2)) $((height + 5)))"
+check_eventually "the JPEG's middle is drawn blue, below it the window background" "blue other" \
+  colours_now $((left + width / 2)) $((height / 2)) $((left + width / 2)) $((height + 5))
 drive close
