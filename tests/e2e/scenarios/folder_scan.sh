@@ -99,6 +99,6 @@ drive close
 drive gone
 saved=$(tr -d '\r' < "$WORK/新規" | wc -l)
 [ "$saved" -le 400 ] || fail "more entries saved than the tree holds: $saved"
-check "the saved entries are the scan's first ones" "$(for i in $(seq -w 1 "$saved"); do winpath "$WORK/many/f$i/p.jpg"; echo; done)" \
+check "the saved entries are the scan's first ones" "$(for i in $(seq -f %03g 1 "$saved"); do winpath "$WORK/many/f$i/p.jpg"; echo; done)" \
   "$(tr -d '\r' < "$WORK/新規")"
 echo "ok: closed after $saved of 400 entries"
