@@ -63,7 +63,9 @@ if(TARGET_ARCH STREQUAL "x86_64")
   # the program has taken an input event.
   add_library(tvhook SHARED tests/e2e/taken_hook.cpp)
   set_target_properties(tvhook PROPERTIES PREFIX "" OUTPUT_NAME tvhook)
-  target_link_options(tvhook PRIVATE -static)
+  target_compile_options(tvhook PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables -fno-stack-protector)
+  target_link_options(tvhook PRIVATE -nostdlib -Wl,-e,TakenHookEntry)
+  target_link_libraries(tvhook PRIVATE kernel32 user32)
   add_dependencies(tvdriver tvhook)
 
   # The picture list and list files against the real control, run under Wine.

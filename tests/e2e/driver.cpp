@@ -6,7 +6,7 @@
 //          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
 //          | folder-shown | folder-accept [PATH]
 //          | run-exact COMMAND-LINE | desktop-value NAME | dialog-name
-//          | link PATH
+//          | link PATH | windows | hold PATH
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 //
@@ -165,7 +165,7 @@ class TakenWitness {
   explicit TakenWitness(DWORD programThread) {
     mark_ = 0x74760000u | (GetCurrentProcessId() & 0xFFFFu);
     wchar_t name[64];
-    swprintf(name, 64, L"tvdriver-taken-%llx", static_cast<unsigned long long>(mark_));
+    swprintf(name, 64, L"tvdriver-taken-%x", static_cast<unsigned>(mark_));
     taken_ = CreateEventW(nullptr, TRUE, FALSE, name);
     wchar_t path[MAX_PATH];
     DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -418,6 +418,43 @@ int Run(const std::vector<std::wstring>& args) {
     return 0;
   }
   if (verb == L"gone") return WaitMainGone();
+  if (verb == L"hold") {
+    // Stays on the desktop while the file PATH exists (three hours at most),
+    // so that Wine keeps its desktop and services between programs.
+    GetDesktopWindow();
+    Print("holding");
+    std::fflush(stdout);
+    std::wstring path = arg(1);
+    for (int second = 0; second < 3 * 3600 && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; ++second) {
+      Sleep(1000);
+    }
+    return 0;
+  }
+  if (verb == L"windows") {
+    // For a failure's report: every top-level window with its process,
+    // visibility, class and caption, and every process.
+    EnumWindows(
+        [](HWND window, LPARAM) -> BOOL {
+          char name[64];
+          GetClassNameA(window, name, sizeof name);
+          DWORD process = 0;
+          GetWindowThreadProcessId(window, &process);
+          wchar_t caption[256] = L"";
+          GetWindowTextW(window, caption, 256);  // another process's caption without a message: it may hang
+          Print("window " + std::to_string(process) + (IsWindowVisible(window) ? " shown " : " hidden ") + name + " " +
+                Narrow(caption));
+          return TRUE;
+        },
+        0);
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+      Print("process " + std::to_string(entry.th32ProcessID) + " " + Narrow(entry.szExeFile));
+    }
+    CloseHandle(snapshot);
+    return 0;
+  }
 
   HWND main = WaitFor(MainWindow, 60000);
   if (!main) return Fail("no main window");

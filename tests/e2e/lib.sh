@@ -17,12 +17,41 @@ SAMPLES=$TIRVANE_SOURCE/build/samples
 rm -rf "$WORK" "$DATA_DIR"
 mkdir -p "$WORK"
 
-# Ends whatever the scenario left running, so the next one starts clean.
-trap 'status=$?; if [ $status -ne 0 ]; then stop_wine; fi; exit $status' EXIT
+# A failure reports the windows and processes of the moment and the end of
+# what Wine printed, then ends whatever the scenario left running, so the
+# next one starts clean.
+on_exit() {
+  local status=$?
+  if [ $status -ne 0 ]; then
+    if [ $status -ne 77 ]; then
+      {
+        echo "--- windows and processes at the failure"
+        timeout 20 wine "$DRIVER" windows 2>&1 | iconv -f CP932 -t UTF-8 | tr -d '\r' || true
+        echo "--- the end of wine.log"
+        tail -n 20 "$WORK/wine.log" 2>/dev/null || true
+      } >&2
+    fi
+    stop_wine
+  fi
+  exit $status
+}
+trap on_exit EXIT
 
 fail() {
   echo "FAIL: $*" >&2
   exit 1
+}
+
+# keep_wine: one process of ours stays on Wine's desktop for the session.
+# Without one, Wine shuts its desktop and services down about a second
+# after the last program ends, and a program started during that shutdown
+# may never show its window.
+keep_wine() {
+  local pid_file=$TIRVANE_E2E/keeper.pid log=$TIRVANE_E2E/keeper.log
+  if [ -f "$pid_file" ] && kill -0 "$(cat "$pid_file")" 2>/dev/null; then return 0; fi
+  wine "$DRIVER" hold "$(winpath "$TIRVANE_E2E/session.env")" >"$log" 2>&1 </dev/null &
+  echo $! > "$pid_file"
+  wait_until "Wine's desktop held" grep -qs holding "$log"
 }
 
 # check WHAT EXPECTED ACTUAL
@@ -82,6 +111,7 @@ check_same_bytes_eventually() {
 start() {
   local exe=$EXE
   if [ $# -gt 0 ] && [[ $1 == *.exe ]]; then exe=$1; shift; fi
+  keep_wine
   (cd "$WORK" && exec wine "$exe" "$@" >>"$WORK/wine.log" 2>&1 &)
   drive wait
 }
@@ -113,3 +143,5 @@ put_picture() {
   mkdir -p "$(dirname "$target")"
   cp "$SAMPLES/${2:-sunset.jpg}" "$target"
 }
+
+keep_wine
