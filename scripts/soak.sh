@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the whole end-to-end suite N times in a row, two at a time as
 # `make test` does, while two busy processes load the CPU beside it, and
-# counts whole-suite runs that passed. Not part of `make test`.
+# counts whole-suite runs that passed; keeps each run's log and what a
+# failed scenario left in build/soak. Not part of `make test`.
 #   scripts/soak.sh N
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,7 +34,11 @@ for run in $(seq "$runs"); do
     failed=$((failed + 1))
     names=$(sed -n 's/^[[:space:]]*[0-9]* - \(e2e\.[^ ]*\) .*/\1/p' "$log" | sort -u | xargs)
     echo "run $run: failed ($((SECONDS - start)) s): ${names:-see $log}"
-    for name in $names; do failures[$name]=$((${failures[$name]:-0} + 1)); done
+    for name in $names; do
+      failures[$name]=$((${failures[$name]:-0} + 1))
+      # What the failed scenario left (its files, wine.log) for a look.
+      cp -r "build/native/e2e/runs/${name#e2e.}" "$logs/run-$run-${name#e2e.}" 2>/dev/null || true
+    done
   fi
 done
 
