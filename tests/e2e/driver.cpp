@@ -568,6 +568,11 @@ int Run(const std::vector<std::wstring>& args) {
 }  // namespace
 
 int main() {
+  // Tells the caller that the driver did start, before it does anything.
+  wchar_t started[MAX_PATH];
+  if (GetEnvironmentVariableW(L"TVDRIVER_STARTED", started, MAX_PATH) - 1u < MAX_PATH - 1u) {
+    CloseHandle(CreateFileW(started, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  }
   int count = 0;
   LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
   std::vector<std::wstring> args(argv + 1, argv + count);

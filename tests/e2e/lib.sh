@@ -117,8 +117,22 @@ start() {
 }
 
 # drive VERB ARGUMENTS...: the driver's output in UTF-8, without CR.
+# A loaded machine's Wine now and then ends a process it was asked to start
+# with status 1 before the process runs at all. The driver marks its start;
+# a run that never started did nothing, and is started once more.
 drive() {
-  wine "$DRIVER" "$@" | iconv -f CP932 -t UTF-8 | tr -d '\r'
+  local statuses marker=$WORK/.driver-started attempt
+  for attempt in 1 2; do
+    rm -f "$marker"
+    { TVDRIVER_STARTED=$(winpath "$marker") wine "$DRIVER" "$@" | iconv -f CP932 -t UTF-8 | tr -d '\r'
+      statuses=("${PIPESTATUS[@]}"); } || true
+    [ "${statuses[0]}" -ne 0 ] && [ ! -e "$marker" ] && [ $attempt -eq 1 ] || break
+    echo "drive $*: Wine ended the driver with status ${statuses[0]} before it started; starting it again" >&2
+  done
+  if [ "${statuses[0]}" -ne 0 ] || [ "${statuses[1]}" -ne 0 ]; then
+    echo "drive $*: the driver ended with status ${statuses[0]}, the conversion with ${statuses[1]}" >&2
+    return 1
+  fi
 }
 
 # Writes UTF-8 text (printf format and arguments) as a Shift-JIS file.
