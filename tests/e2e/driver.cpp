@@ -292,7 +292,7 @@ int PressAndRelease(HWND main, DWORD down, POINT from, POINT to, int steps) {
   if (!witness.SendAndWaitTaken({MouseAt(main, from, down)}, main)) {
     return Fail("the program did not take the button press");
   }
-  if (!Settled(main)) return Fail("the program did not come back to its messages after the press");
+  if (int failed = SettleMain(main, "the press")) return failed;
   std::vector<INPUT> events;
   for (int step = 1; step < steps; ++step) {
     events.push_back(MouseAt(main, {from.x + (to.x - from.x) * step / steps, from.y + (to.y - from.y) * step / steps}, 0));
