@@ -54,27 +54,41 @@ target_include_directories(UNLHA32 PRIVATE src ${LIBJPEG_ROOT}/include/liblhasa-
 target_link_libraries(UNLHA32 PRIVATE ${LIBJPEG_ROOT}/lib/liblhasa.a)
 target_link_options(UNLHA32 PRIVATE -static -Wl,--kill-at)
 
+# The end-to-end driver, one for each target: the hook it has the system
+# load into the program must have the program's bitness.
+add_executable(tvdriver tests/e2e/driver.cpp)
+target_include_directories(tvdriver PRIVATE src)
+target_link_libraries(tvdriver PRIVATE ole32 uuid)
+target_link_options(tvdriver PRIVATE -static)
+# The hook the driver has the system load into the program to learn when
+# the program has taken an input event.
+add_library(tvhook SHARED tests/e2e/taken_hook.cpp)
+set_target_properties(tvhook PROPERTIES PREFIX "" OUTPUT_NAME tvhook)
+target_compile_options(tvhook PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables -fno-stack-protector)
+# The 32-bit linker sees the stdcall entry under its decorated name; the
+# hook is exported under its plain one.
 if(TARGET_ARCH STREQUAL "x86_64")
-  add_executable(tvdriver tests/e2e/driver.cpp)
-  target_include_directories(tvdriver PRIVATE src)
-  target_link_libraries(tvdriver PRIVATE ole32 uuid)
-  target_link_options(tvdriver PRIVATE -static)
-  # The hook the driver has the system load into the program to learn when
-  # the program has taken an input event.
-  add_library(tvhook SHARED tests/e2e/taken_hook.cpp)
-  set_target_properties(tvhook PROPERTIES PREFIX "" OUTPUT_NAME tvhook)
-  target_compile_options(tvhook PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables -fno-stack-protector)
   target_link_options(tvhook PRIVATE -nostdlib -Wl,-e,TakenHookEntry)
-  target_link_libraries(tvhook PRIVATE kernel32 user32)
-  add_dependencies(tvdriver tvhook)
+else()
+  target_link_options(tvhook PRIVATE -nostdlib -Wl,-e,_TakenHookEntry@12 -Wl,--kill-at)
+endif()
+target_link_libraries(tvhook PRIVATE kernel32 user32)
+add_dependencies(tvdriver tvhook)
 
-  # The picture list and list files against the real control, run under Wine.
-  add_executable(win_tests tests/win/picture_list_test.cpp ${PORTABLE_SOURCES}
-    src/app/application.cpp src/app/file_io.cpp src/app/platform.cpp src/list/list_file.cpp src/list/picture_list.cpp)
-  target_include_directories(win_tests PRIVATE src ${LIBJPEG_ROOT}/include)
-  target_link_libraries(win_tests PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
-  target_link_options(win_tests PRIVATE -static)
+# The picture list and list files against the real control, run under Wine.
+add_executable(win_tests tests/win/picture_list_test.cpp ${PORTABLE_SOURCES}
+  src/app/application.cpp src/app/file_io.cpp src/app/platform.cpp src/list/list_file.cpp src/list/picture_list.cpp)
+target_include_directories(win_tests PRIVATE src ${LIBJPEG_ROOT}/include)
+target_link_libraries(win_tests PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
+target_link_options(win_tests PRIVATE -static)
 
+# The JPEG view pipeline's figures for this target, run under Wine by make bench.
+add_executable(view_pipeline bench/view_pipeline.cpp ${PORTABLE_SOURCES})
+target_include_directories(view_pipeline PRIVATE src ${LIBJPEG_ROOT}/include)
+target_link_libraries(view_pipeline PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a)
+target_link_options(view_pipeline PRIVATE -static)
+
+if(TARGET_ARCH STREQUAL "x86_64")
   # Figures for the folder scan and list files, run under Wine by make bench.
   add_executable(bare_walk bench/bare_walk.cpp)
   target_link_options(bare_walk PRIVATE -static)

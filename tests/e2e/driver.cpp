@@ -137,7 +137,7 @@ HWND OwnedDialog() {
     HWND found;
   } search{FindWindowA("TForm1", nullptr), nullptr};
   EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         char name[16];
         GetClassNameA(window, name, sizeof name);
@@ -172,7 +172,8 @@ class TakenWitness {
     std::wstring folder(path, length);
     folder.resize(folder.find_last_of(L'\\') + 1);
     module_ = LoadLibraryW((folder + L"tvhook.dll").c_str());
-    auto hook = module_ ? reinterpret_cast<HOOKPROC>(GetProcAddress(module_, "TakenHook")) : nullptr;
+    FARPROC entry = module_ ? GetProcAddress(module_, "TakenHook") : nullptr;
+    auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void (*)()>(entry));
     if (hook && taken_) hook_ = SetWindowsHookExW(WH_GETMESSAGE, hook, module_, programThread);
   }
   ~TakenWitness() {
@@ -330,7 +331,7 @@ int WalkFolderChooser(HWND dialog, const std::wstring& path) {
 // box is done acting once that is shown; any other once it has returned.
 int RunCommand(HWND main, WORD id) {
   bool done = false;
-  auto returned = [](HWND, UINT, ULONG_PTR data, LRESULT) { *reinterpret_cast<bool*>(data) = true; };
+  auto returned = [](HWND, UINT, ULONG_PTR data, LRESULT) CALLBACK { *reinterpret_cast<bool*>(data) = true; };
   if (!SendMessageCallbackW(main, WM_COMMAND, id, 0, returned, reinterpret_cast<ULONG_PTR>(&done))) {
     return Fail("cannot send the command");
   }
@@ -434,7 +435,7 @@ int Run(const std::vector<std::wstring>& args) {
     // For a failure's report: every top-level window with its process,
     // visibility, class and caption, and every process.
     EnumWindows(
-        [](HWND window, LPARAM) -> BOOL {
+        [](HWND window, LPARAM) CALLBACK -> BOOL {
           char name[64];
           GetClassNameA(window, name, sizeof name);
           DWORD process = 0;
