@@ -7,7 +7,7 @@ root=$PWD
 deps=$root/build/deps
 
 packages=(
-  cmake ninja-build make g++ binutils pkg-config dpkg-dev xxd
+  cmake ninja-build make g++ binutils pkg-config dpkg-dev xxd python3
   mingw-w64 nasm
   wine wine64 xvfb xdotool imagemagick x11-utils
   locales fonts-ipafont-gothic
@@ -22,6 +22,46 @@ need_root() {
     exit 1
   fi
 }
+
+# Whether this machine runs 32-bit x86 code: a tiny static 32-bit program
+# (an ELF header, one program header and "exit(42)") must return 42. Where
+# the kernel refuses such code, 32-bit Wine would break the 64-bit one too,
+# so nothing 32-bit is installed there. TIRVANE_NO_32BIT=1 makes the probe
+# fail, to try the suite as such a machine runs it. The answer is kept in
+# build/deps/runs-32bit for the build and the tests.
+probe_32bit() {
+  local probe=$deps/probe32
+  mkdir -p "$deps"
+  local elf=
+  elf+='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00'   # 32-bit, little-endian
+  elf+='\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00'   # executable, i386, entry
+  elf+='\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00'
+  elf+='\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08'   # one loadable segment
+  elf+='\x00\x80\x04\x08\x60\x00\x00\x00\x60\x00\x00\x00\x05\x00\x00\x00'
+  elf+='\x00\x10\x00\x00'
+  elf+='\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80'   # exit(42)
+  printf "$elf" > "$probe"
+  chmod +x "$probe"
+  [ "${TIRVANE_NO_32BIT:-0}" != 1 ] || return 1
+  local status=0
+  "$probe" 2>/dev/null || status=$?
+  [ $status -eq 42 ]
+}
+
+if probe_32bit; then
+  echo yes > "$deps/runs-32bit"
+  # 32-bit Wine for the 32-bit program, and the 32-bit libraries the unit
+  # tests are built against a second time.
+  packages+=(wine32:i386 g++-multilib libgtest-dev:i386 libjpeg62-turbo-dev:i386 liblhasa-dev:i386)
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    need_root
+    dpkg --add-architecture i386
+    apt-get update -q
+  fi
+else
+  echo no > "$deps/runs-32bit"
+  echo "setup: this machine runs no 32-bit x86 code: nothing 32-bit is installed and the 32-bit tests will be skipped"
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,9 +5,15 @@ export WINEDEBUG=-all
 # No Mono or Gecko installer prompts when a prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-# Makes the prefix at $WINEPREFIX unless it is there.
+# Which Wine makes prefixes: with 32-bit Wine installed (Debian's loader
+# for it is /usr/lib/wine/wine) or 64-bit alone.
+wine_kind() { if [ -x /usr/lib/wine/wine ]; then echo "64 and 32"; else echo "64"; fi; }
+
+# Makes the prefix at $WINEPREFIX unless it is there, made by this kind of
+# Wine: a prefix made before 32-bit Wine was installed cannot start 32-bit
+# programs.
 ensure_prefix() {
-  [ -f "$WINEPREFIX/.tirvane-ready" ] && return 0
+  [ "$(cat "$WINEPREFIX/.tirvane-ready" 2>/dev/null)" = "$(wine_kind)" ] && return 0
   rm -rf "$WINEPREFIX"
   mkdir -p "$(dirname "$WINEPREFIX")" "$HOME"
   wineboot -i >/dev/null 2>&1
@@ -15,7 +21,7 @@ ensure_prefix() {
   # Without a window manager, closing a window otherwise waits about 2 s.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.tirvane-ready"
+  wine_kind > "$WINEPREFIX/.tirvane-ready"
 }
 
 # Starts Xvfb on a free display number; sets DISPLAY and XVFB_PID.
