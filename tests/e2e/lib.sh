@@ -2,11 +2,18 @@
 # program's current folder), no settings left from an earlier scenario, and
 # helpers to start, drive and check the program.
 set -euo pipefail
+
+# TIRVANE_TARGET is the program under test: x86_64 or i686. The 32-bit one
+# needs a machine that runs 32-bit code (set-up probes it and says so).
+if [ "$TIRVANE_TARGET" = i686 ] && [ "$(cat "$TIRVANE_SOURCE/build/deps/runs-32bit" 2>/dev/null)" != yes ]; then
+  echo "skipped: this machine runs no 32-bit x86 code"
+  exit 77
+fi
 source "$TIRVANE_SOURCE/scripts/wine-env.sh"
 source "$TIRVANE_E2E/session.env"
 
 SCENARIO=$(basename "$0" .sh)
-WORK=$TIRVANE_E2E/runs/$SCENARIO
+WORK=$TIRVANE_E2E/runs/$TIRVANE_TARGET.$SCENARIO
 EXE=$TIRVANE_EXE_DIR/Tirvane.exe
 DRIVER=$TIRVANE_EXE_DIR/tvdriver.exe
 USER_DIR=$WINEPREFIX/drive_c/users/$(id -un)

@@ -30,7 +30,7 @@ check "cancel keeps the entries" "$expected" "$(drive entries)"
 drive keys ctrl+alt+l
 drive dialog-accept "$(winpath "$WORK")\\保存先"
 saved=$WORK/保存先.pvl
-expected_bytes=$TIRVANE_E2E/runs/expected-$SCENARIO
+expected_bytes=$WORK.expected
 write_sjis "$expected_bytes" 'C:\\表\\ソ.jpg\r\nD:\\写真\\a.JPG\r\nD:\\写真\\a.JPG\r\n\r\nE:\\書庫.lzh\\sub/表.bmp\r\n'
 [ -f "$saved" ] || fail "save as did not add the .pvl extension"
 check_same_bytes "saved with CR LF after every entry" "$expected_bytes" "$saved"
