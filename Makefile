@@ -28,4 +28,4 @@ dist: build
 	@bash scripts/dist.sh
 
 clean:
-	rm -rf build/native build/bench-native build/bench build/x86_64 build/i686 build/e2e build/run build/samples build/dist
+	rm -rf build/native build/native32 build/bench-native build/bench build/x86_64 build/i686 build/e2e build/run build/samples build/dist

@@ -14,7 +14,14 @@ configure build/x86_64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/x86_64-w64-mingw32.cm
 configure build/i686 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake"
 configure build/native -DCMAKE_BUILD_TYPE=Debug -DTIRVANE_WINDOWS_BUILD="$root/build/x86_64"
 
-for dir in build/native build/x86_64 build/i686; do
+dirs=(build/native build/x86_64 build/i686)
+# The unit tests again as 32-bit code, where the machine runs it.
+if [ "$(cat build/deps/runs-32bit 2>/dev/null)" = yes ]; then
+  configure build/native32 -DCMAKE_BUILD_TYPE=Debug -DCMAKE_TOOLCHAIN_FILE="$root/cmake/native-m32.cmake"
+  dirs+=(build/native32)
+fi
+
+for dir in "${dirs[@]}"; do
   cmake --build "$dir"
 done
 bash scripts/make-samples.sh build/samples
