@@ -32,12 +32,29 @@ for a in range(10):
 PY
   touch "$out/tree.done"
 fi
-cmake --build "$root/build/x86_64" --target gathering_bench bare_walk >/dev/null
+cmake --build "$root/build/x86_64" --target gathering_bench bare_walk view_pipeline >/dev/null
 source "$root/scripts/wine-env.sh"
 export WINEPREFIX="$out/prefix" HOME="$out/home"
 ensure_prefix
 start_xvfb
 trap 'stop_wine; kill $XVFB_PID 2>/dev/null || true' EXIT
+
+# The same pipeline as each Windows program runs it, under Wine, on the
+# same pictures; the 32-bit one where the machine runs 32-bit code.
+targets=(x86_64)
+if [ "$(cat "$root/build/deps/runs-32bit" 2>/dev/null)" = yes ]; then
+  cmake --build "$root/build/i686" --target view_pipeline >/dev/null
+  targets+=(i686)
+else
+  echo
+  echo "i686 under Wine: not measured, this machine runs no 32-bit x86 code"
+fi
+for target in "${targets[@]}"; do
+  echo
+  echo "$target under Wine:"
+  wine "$root/build/$target/view_pipeline.exe" "$(winpath "$out/baseline.jpg")" "$(winpath "$out/progressive.jpg")" |
+    tr -d '\r'
+done
 echo
 walk=$(wine "$root/build/x86_64/bare_walk.exe" "$(winpath "$tree")" | tr -d '\r')
 wine "$root/build/x86_64/gathering_bench.exe" "$(winpath "$tree")" "$(winpath "$out/bench.pvl")" "${walk%% *}" |

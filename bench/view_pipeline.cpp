@@ -2,9 +2,16 @@
 // djpeg at the same DCT scale (the floor) and a full-size decode reduced
 // afterwards (what a viewer that decodes everything does), with the peak
 // memory of each. Usage: view_pipeline FILE.jpg [FILE.jpg ...]
+// Built for Windows too, where it runs under Wine for each target's figures;
+// there it has no djpeg beside it, and its peak memory is the process's.
+#ifdef _WIN32
+#include <windows.h>
+#include <psapi.h>
+#else
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <ctime>
@@ -38,7 +45,48 @@ struct Figure {
   double peakMegabytes;
 };
 
-Figure Measure(const std::function<void()>& work) {
+// <chrono> cannot be compiled with the Shift-JIS execution character set.
+double Now() {
+#ifdef _WIN32
+  LARGE_INTEGER count, frequency;
+  QueryPerformanceCounter(&count);
+  QueryPerformanceFrequency(&frequency);
+  return count.QuadPart * 1e3 / frequency.QuadPart;
+#else
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+#endif
+}
+
+double Milliseconds(const std::function<void()>& work) {
+  const double start = Now();
+  work();
+  return Now() - start;
+}
+
+#ifdef _WIN32
+// No fork here: the peak is that of a child process of this program
+// ("--peak-kb" below) that runs the work once and exits with its peak
+// working set in KB.
+std::string gSelf;
+
+double PeakMegabytes(const std::string& childArguments) {
+  std::string commandLine = "\"" + gSelf + "\" --peak-kb " + childArguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return 0;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD kilobytes = 0;
+  GetExitCodeProcess(process.hProcess, &kilobytes);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return kilobytes / 1024.0;
+}
+#else
+double PeakMegabytes(const std::function<void()>& work) {
   pid_t child = fork();
   if (child == 0) {
     work();
@@ -47,17 +95,19 @@ Figure Measure(const std::function<void()>& work) {
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);
-  std::vector<double> times;
-  for (int i = 0; i < kRuns; ++i) {
-    timespec start{}, end{};
-    clock_gettime(CLOCK_MONOTONIC, &start);
-    work();
-    clock_gettime(CLOCK_MONOTONIC, &end);
-    times.push_back((end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return {times[kRuns / 2], usage.ru_maxrss / 1024.0};
+  return usage.ru_maxrss / 1024.0;
 }
+#endif
+
+// The median of kRuns runs, with the peak given (-1: none measured).
+Figure Measure(const std::function<void()>& work, double peakMegabytes = -1) {
+  std::vector<double> times;
+  for (int i = 0; i < kRuns; ++i) times.push_back(Milliseconds(work));
+  std::sort(times.begin(), times.end());
+  return {times[kRuns / 2], peakMegabytes};
+}
+
+std::string FileName(const std::string& path) { return path.substr(path.find_last_of("/\\") + 1); }
 
 void Pipeline(const std::vector<std::uint8_t>& data, bool scaled) {
   PictureSize size = ReadJpegHeader(data);
@@ -82,33 +132,56 @@ void Wallpaper(const std::vector<std::uint8_t>& data) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  gSelf = argv[0];
+  if (argc >= 2 && std::string(argv[1]) == "--peak-kb") {
+    if (argc == 3) Pipeline(ReadFile(argv[2]), true);
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return static_cast<int>(counters.PeakWorkingSetSize / 1024);
+  }
+  // The peak of the fitted pipeline on PATH ("": of nothing) in a child.
+  const auto peakOf = [](const std::string& path) { return PeakMegabytes(path.empty() ? "" : "\"" + path + "\""); };
+#else
+  const auto peakOf = [](const std::string& path) {
+    return PeakMegabytes([&] {
+      if (!path.empty()) Pipeline(ReadFile(path), true);
+    });
+  };
+#endif
   std::printf("%-28s %10s %10s %10s %8s %8s %9s %9s\n", "file", "ours ms", "djpeg ms", "full ms", "vs djpeg",
               "vs full", "ours MB", "limit MB");
   // The resident size of this program before any picture, to compare like with like.
-  const Figure idle = Measure([] {});
+  const double idlePeak = peakOf("");
   for (int i = 1; i < argc; ++i) {
     const std::string path = argv[i];
     const auto data = ReadFile(path);
     PictureSize size = ReadJpegHeader(data);
     Fit fit = FitPicture(kViewWidth, kViewHeight, size.width, size.height, 0);
     int eighths = JpegScaleEighths(size, {fit.width, fit.height});
-    Figure ours = Measure([&] { Pipeline(data, true); });
+    Figure ours = Measure([&] { Pipeline(data, true); }, peakOf(path));
     Figure full = Measure([&] { Pipeline(data, false); });
+    double limit = 3.0 * data.size() / 1048576.0 + fit.width * fit.height * 4 / 1048576.0;
+    std::printf("%-28s %10.1f ", FileName(path).c_str(), ours.milliseconds);
+#ifdef _WIN32
+    (void)eighths;  // no djpeg here
+    std::printf("%10s %10.1f %8s ", "-", full.milliseconds, "-");
+#else
     const std::string djpeg = "djpeg -scale " + std::to_string(eighths) + "/8 -bmp -outfile /dev/null '" + path + "'";
     Figure floor = Measure([&] {
       if (std::system(djpeg.c_str()) != 0) std::fprintf(stderr, "djpeg failed\n");
     });
-    double limit = 3.0 * data.size() / 1048576.0 + fit.width * fit.height * 4 / 1048576.0;
-    std::printf("%-28s %10.1f %10.1f %10.1f %7.2fx %7.2fx %9.1f %9.1f\n", path.substr(path.rfind('/') + 1).c_str(),
-                ours.milliseconds, floor.milliseconds, full.milliseconds, ours.milliseconds / floor.milliseconds,
-                full.milliseconds / ours.milliseconds, ours.peakMegabytes - idle.peakMegabytes, limit);
+    std::printf("%10.1f %10.1f %7.2fx ", floor.milliseconds, full.milliseconds, ours.milliseconds / floor.milliseconds);
+#endif
+    std::printf("%7.2fx %9.1f %9.1f\n", full.milliseconds / ours.milliseconds, ours.peakMegabytes - idlePeak,
+                limit);
   }
   std::printf("\n%-28s %10s\n", "wallpaper for 1024 x 768", "ours ms");
   for (int i = 1; i < argc; ++i) {
     const std::string path = argv[i];
     const auto data = ReadFile(path);
     Figure wallpaper = Measure([&] { Wallpaper(data); });
-    std::printf("%-28s %10.1f\n", path.substr(path.rfind('/') + 1).c_str(), wallpaper.milliseconds);
+    std::printf("%-28s %10.1f\n", FileName(path).c_str(), wallpaper.milliseconds);
   }
   return 0;
 }
