@@ -55,7 +55,9 @@ fail() {
 # may never show its window.
 keep_wine() {
   local pid_file=$TIRVANE_E2E/keeper.pid log=$TIRVANE_E2E/keeper.log
-  if [ -f "$pid_file" ] && kill -0 "$(cat "$pid_file")" 2>/dev/null; then return 0; fi
+  local state=
+  [ -f "$pid_file" ] && read -r _ _ state _ < "/proc/$(cat "$pid_file")/stat" 2>/dev/null || true
+  [ -n "$state" ] && [ "$state" != Z ] && return 0  # alive, not a zombie waiting to be reaped
   wine "$DRIVER" hold "$(winpath "$TIRVANE_E2E/session.env")" >"$log" 2>&1 </dev/null &
   echo $! > "$pid_file"
   wait_until "Wine's desktop held" grep -qs holding "$log"
@@ -127,17 +129,22 @@ start() {
 # A loaded machine's Wine now and then ends a process it was asked to start
 # with status 1 before the process runs at all. The driver marks its start;
 # a run that never started did nothing, and is started once more.
+# Every Wine process that scenarios start writes to files, never to the
+# test's own output: a Wine service or server it starts inherits those and
+# may outlive the scenario, and ctest waits for the output to close.
 drive() {
-  local statuses marker=$WORK/.driver-started attempt
+  local marker=$WORK/.driver-started out=$WORK/.driver-out err=$WORK/.driver-err status attempt
   for attempt in 1 2; do
     rm -f "$marker"
-    { TVDRIVER_STARTED=$(winpath "$marker") wine "$DRIVER" "$@" | iconv -f CP932 -t UTF-8 | tr -d '\r'
-      statuses=("${PIPESTATUS[@]}"); } || true
-    [ "${statuses[0]}" -ne 0 ] && [ ! -e "$marker" ] && [ $attempt -eq 1 ] || break
-    echo "drive $*: Wine ended the driver with status ${statuses[0]} before it started; starting it again" >&2
+    status=0
+    TVDRIVER_STARTED=$(winpath "$marker") wine "$DRIVER" "$@" >"$out" 2>"$err" </dev/null || status=$?
+    [ $status -ne 0 ] && [ ! -e "$marker" ] && [ $attempt -eq 1 ] || break
+    echo "drive $*: Wine ended the driver with status $status before it started; starting it again" >&2
   done
-  if [ "${statuses[0]}" -ne 0 ] || [ "${statuses[1]}" -ne 0 ]; then
-    echo "drive $*: the driver ended with status ${statuses[0]}, the conversion with ${statuses[1]}" >&2
+  iconv -f CP932 -t UTF-8 "$err" | tr -d '\r' >&2 || true
+  iconv -f CP932 -t UTF-8 "$out" | tr -d '\r' || { echo "drive $*: its output is not Shift-JIS" >&2; return 1; }
+  if [ $status -ne 0 ]; then
+    echo "drive $*: the driver ended with status $status" >&2
     return 1
   fi
 }

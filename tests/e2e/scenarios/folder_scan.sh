@@ -23,8 +23,8 @@ cp "$SAMPLES/desert.bmp" "$WORK/packed/sub/m2.BMP"
 echo text > "$WORK/packed/readme.txt"
 bash "$TIRVANE_SOURCE/tests/archives/make_archive.sh" "$pics/e.lzh" 2 "$WORK/packed" m1.jpg readme.txt sub/m2.BMP
 P=$(winpath "$pics")
-wine attrib +h "$P\\h.jpg" >/dev/null
-wine attrib +s "$P\\s.bmp" >/dev/null
+wine attrib +h "$P\\h.jpg" >/dev/null 2>>"$WORK/wine.log"
+wine attrib +s "$P\\s.bmp" >/dev/null 2>>"$WORK/wine.log"
 
 scanned="$P\\a.JPG
 $P\\c.Bmp
