@@ -32,7 +32,7 @@ for run in $(seq "$runs"); do
     echo "run $run: passed ($((SECONDS - start)) s)"
   else
     failed=$((failed + 1))
-    names=$(sed -n 's/^[[:space:]]*[0-9]* - \(e2e\.[^ ]*\) .*/\1/p' "$log" | sort -u | xargs)
+    names=$(sed -n '/tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \(e2e\.[^ ]*\) .*/\1/p' "$log" | sort -u | xargs)
     echo "run $run: failed ($((SECONDS - start)) s): ${names:-see $log}"
     for name in $names; do
       failures[$name]=$((${failures[$name]:-0} + 1))
