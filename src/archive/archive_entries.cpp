@@ -27,7 +27,9 @@ void AddArchivePictures(PictureList& list, const std::string& archive) {
 
 std::string ExtractArchiveMember(const std::string& entry) {
   std::string member = FileNameOf(entry);
+  auto command = ExtractionCommandLine(FolderOf(entry), TempFolder, member);
+  if (!command) return {};  // not for the library: no file, as a failed extraction
   std::string output;
-  LhaUnit::Unlha(Form1->Handle(), ExtractionCommandLine(FolderOf(entry), TempFolder, member), output, 0);
+  LhaUnit::Unlha(Form1->Handle(), *command, output, 0);
   return TempFolder + NameAfterLastSlash(member);
 }

@@ -13,5 +13,6 @@ void AddArchivePictures(PictureList& list, const std::string& archive);
 
 // Extracts the member named by entry (an archive member path) into
 // TempFolder and returns the path where its file is expected; whether it
-// is there is for the caller to find out.
+// is there is for the caller to find out. Empty for an entry that cannot be
+// put to the library safely: reading it fails like a failed extraction.
 std::string ExtractArchiveMember(const std::string& entry);

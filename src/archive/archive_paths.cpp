@@ -21,13 +21,23 @@ std::string MemberNameFromRecord(const char (&record)[kEntryRecordSize]) {
 }
 
 namespace {
+bool CanBeCarried(std::string_view piece) {
+  if (piece.empty()) return false;
+  for (unsigned char byte : piece) {
+    if (byte == '"' || byte < 0x20) return false;
+  }
+  return true;
+}
+
 std::string CommandPiece(std::string_view piece) {
-  if (piece.find(' ') == std::string_view::npos) return std::string(piece);
+  if (piece.find(' ') == std::string_view::npos && !piece.starts_with('-')) return std::string(piece);
   return '"' + std::string(piece) + '"';
 }
 }  // namespace
 
-std::string ExtractionCommandLine(std::string_view archive, std::string_view folder, std::string_view member) {
+std::optional<std::string> ExtractionCommandLine(std::string_view archive, std::string_view folder,
+                                                 std::string_view member) {
+  if (!CanBeCarried(archive) || !CanBeCarried(folder) || !CanBeCarried(member)) return std::nullopt;
   return "e -m -p -n -y -gm -jd300K " + CommandPiece(archive) + " " + CommandPiece(folder) + " " +
          CommandPiece(member);
 }

@@ -3,6 +3,7 @@
 // archive library reports it, folders joined by "/".
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,9 +26,14 @@ inline constexpr std::size_t kEntryNameSize = 514;
 std::string MemberNameFromRecord(const char (&record)[kEntryRecordSize]);
 
 // The command that makes the archive library extract one member into a
-// folder. A piece that holds a space is quoted, or the library would split
-// it; the others go as they are, so every version of the library reads them.
-std::string ExtractionCommandLine(std::string_view archive, std::string_view folder, std::string_view member);
+// folder. A piece that holds a space, or starts with "-" like a switch, is
+// quoted, or the library would split it or take it for a switch; the others
+// go as they are, so every version of the library reads them. Nothing when
+// a piece is empty or holds a quote or a control byte (TAB among them): no
+// quoting carries those, and a list file or an archive could otherwise make
+// the library read another archive or write into another folder.
+std::optional<std::string> ExtractionCommandLine(std::string_view archive, std::string_view folder,
+                                                 std::string_view member);
 
 // The folders the platform searches for a library loaded by its bare name,
 // in its order, without the current folder: the program's folder, the

@@ -53,13 +53,15 @@ TEST(ArchiveMember, NameComesFromTheRecordUpToItsNul) {
   EXPECT_EQ(MemberNameFromRecord(record), std::string(kEntryNameSize, 'n'));
 }
 
-TEST(ArchiveMember, ExtractionCommandQuotesOnlyPiecesWithSpaces) {
+TEST(ArchiveMember, ExtractionCommandQuotesPiecesWithSpacesOrALeadingDash) {
   EXPECT_EQ(ExtractionCommandLine("D:\\pics\\trip.lzh", "C:\\TEMP\\Tirvane\\", "photos/beach.jpg"),
             "e -m -p -n -y -gm -jd300K D:\\pics\\trip.lzh C:\\TEMP\\Tirvane\\ photos/beach.jpg");
   EXPECT_EQ(ExtractionCommandLine("C:\\My Pictures\\a.lzh", "C:\\Documents and Settings\\Temp\\Tirvane\\",
                                   "new folder/b c.jpg"),
             "e -m -p -n -y -gm -jd300K \"C:\\My Pictures\\a.lzh\" "
             "\"C:\\Documents and Settings\\Temp\\Tirvane\\\" \"new folder/b c.jpg\"");
+  EXPECT_EQ(ExtractionCommandLine("a.lzh", "C:\\T\\", "-cover.jpg"),
+            "e -m -p -n -y -gm -jd300K a.lzh C:\\T\\ \"-cover.jpg\"");
 }
 
 TEST(ArchiveLibrary, SearchedInThePlatformsOrderButNeverInTheCurrentFolder) {

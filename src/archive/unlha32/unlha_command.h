@@ -1,7 +1,8 @@
 #pragma once
 // The command line our archive library takes: a command, switches starting
 // with "-", the archive, the destination folder (ending in "\" or "/") and
-// member names. A piece in double quotes may hold spaces.
+// member names. A piece in double quotes may hold spaces, and is a name even
+// when it starts with "-".
 
 #include <optional>
 #include <string>
@@ -15,5 +16,6 @@ struct UnlhaCommand {
   std::vector<std::string> members;
 };
 
-// Nothing when the line names no command or no archive.
+// Nothing when the line names no command or no archive, or can be read in
+// more than one way (see Split): a library that guesses could be steered.
 std::optional<UnlhaCommand> ParseUnlhaCommand(std::string_view line);
