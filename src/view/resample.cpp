@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -17,6 +19,27 @@ struct Contributions {
   std::vector<std::int32_t> weights;  // count[i] weights from offset[i]
   std::vector<std::size_t> offset;
 };
+
+// The shares as whole weights that are never negative and add up to
+// exactly kWeightOne: each share rounded down, and the units left over go
+// to the shares that rounding down cut the most. (Giving the last share
+// whatever the others left made it negative after a sliver, and a black
+// pixel next to a bright one came out white.)
+void AppendWeights(const std::vector<double>& shares, double total, std::vector<std::int32_t>& weights) {
+  if (shares.empty()) return;
+  const std::size_t base = weights.size();
+  std::vector<std::pair<double, std::size_t>> cut;
+  std::int32_t given = 0;
+  for (std::size_t i = 0; i < shares.size(); ++i) {
+    const double exact = std::max(0.0, shares[i] / total * kWeightOne);
+    const auto w = std::min(kWeightOne, static_cast<std::int32_t>(std::floor(exact)));
+    weights.push_back(w);
+    given += w;
+    cut.emplace_back(exact - w, i);
+  }
+  std::stable_sort(cut.begin(), cut.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  for (std::size_t k = 0; given < kWeightOne; k = (k + 1) % cut.size(), ++given) ++weights[base + cut[k].second];
+}
 
 Contributions Weigh(int sourceSize, int targetSize) {
   Contributions c;
@@ -53,13 +76,7 @@ Contributions Weigh(int sourceSize, int targetSize) {
     c.first[static_cast<std::size_t>(t)] = first;
     c.count[static_cast<std::size_t>(t)] = static_cast<int>(raw.size());
     c.offset[static_cast<std::size_t>(t)] = c.weights.size();
-    std::int32_t given = 0;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-      auto w = static_cast<std::int32_t>(std::lround(raw[i] / total * kWeightOne));
-      if (i + 1 == raw.size()) w = kWeightOne - given;  // rounding never changes the sum
-      given += w;
-      c.weights.push_back(w);
-    }
+    AppendWeights(raw, total, c.weights);
   }
   return c;
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace {
 
 Pixels Filled(int width, int height, std::uint8_t b, std::uint8_t g, std::uint8_t r) {
@@ -71,3 +75,60 @@ TEST(Resample, GrowingBlendsNeighbours) {
 }
 
 }  // namespace
+
+// Every output channel lies within the range of the source pixels it is
+// made from, at many ratios in both directions: a shrinking window from
+// floor(t * S / T) to ceil((t + 1) * S / T) - 1, a growing one between the
+// two neighbours of the pixel's centre. The sources are black with bright
+// pixels where weights go wrong first: at each window's last pixel, which
+// may be a sliver, or just past a window that ends on a whole pixel, which
+// floating-point error may add to it as a sliver.
+TEST(Resample, EveryOutputStaysWithinTheSourcePixelsItAverages) {
+  std::vector<std::pair<int, int>> ratios;
+  for (int source = 1; source <= 250; ++source) {
+    for (int target : {1, 2, 3, 7, 99, 100, 101, 249, 500}) ratios.emplace_back(source, target);
+  }
+  for (int target : {1, 2, 5, 11}) {
+    for (int extra = 0; extra < 180; extra += 7) ratios.emplace_back(180 * target + extra, target);  // 180 to 1 and more
+  }
+  for (auto [sourceSize, targetSize] : ratios) {
+    // The exact window of target pixel t, clamped to the source.
+    auto window = [&](int t) {
+      long first, last;
+      if (sourceSize >= targetSize) {
+        first = static_cast<long>(t) * sourceSize / targetSize;
+        last = (static_cast<long>(t + 1) * sourceSize + targetSize - 1) / targetSize - 1;
+      } else {
+        long twice = (2L * t + 1) * sourceSize - targetSize;  // the centre, in halves of a source pixel
+        first = twice < 0 ? -1 : twice / (2L * targetSize);
+        last = first + 1;
+      }
+      return std::pair{std::max(0L, first), std::min<long>(sourceSize - 1, last)};
+    };
+    std::vector<std::uint8_t> lastPixels(static_cast<std::size_t>(sourceSize)), pastWhole(lastPixels);
+    for (int t = 0; t < targetSize; ++t) lastPixels[static_cast<std::size_t>(window(t).second)] = 200;
+    for (int s = 0; s < sourceSize; ++s) {
+      if (static_cast<long>(s) * targetSize % sourceSize == 0) pastWhole[static_cast<std::size_t>(s)] = 200;
+    }
+    for (const auto& values : {lastPixels, pastWhole}) {
+      for (bool across : {true, false}) {
+        Pixels source;
+        source.Resize(across ? sourceSize : 1, across ? 1 : sourceSize);
+        for (int s = 0; s < sourceSize; ++s) {
+          std::uint8_t* p = across ? source.Row(0) + s * 4 : source.Row(s);
+          p[0] = p[1] = p[2] = values[static_cast<std::size_t>(s)];
+        }
+        Pixels target;
+        Resample(source, across ? targetSize : 1, across ? 1 : targetSize, target);
+        for (int t = 0; t < targetSize; ++t) {
+          auto [first, last] = window(t);
+          auto [low, high] = std::minmax_element(values.begin() + first, values.begin() + last + 1);
+          const std::uint8_t* p = across ? target.Row(0) + t * 4 : target.Row(t);
+          ASSERT_TRUE(p[0] >= *low && p[0] <= *high)
+              << sourceSize << " to " << targetSize << (across ? " across" : " down") << ": pixel " << t << " is "
+              << int{p[0]} << ", its sources " << int{*low} << " to " << int{*high};
+        }
+      }
+    }
+  }
+}
