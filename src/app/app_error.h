@@ -11,6 +11,10 @@ class AppError : public std::runtime_error {
   explicit AppError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// The failure to make a bitmap of a size: the platform's, or one that no
+// memory or file format of the program can hold.
+inline constexpr const char* kCannotMakeBitmap = "ビットマップを作成できません";
+
 // pattern with its first "%s" or "%d" replaced by value.
 std::string FillIn(std::string_view pattern, std::string_view value);
 

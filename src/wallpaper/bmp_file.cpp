@@ -1,6 +1,12 @@
 #include "wallpaper/bmp_file.h"
 
+#include <limits>
+
+#include "app/app_error.h"
+
 namespace {
+
+constexpr std::uint32_t kHeadersSize = 14 + 40;
 
 void Put16(std::string& out, std::uint16_t value) {
   out += static_cast<char>(value & 0xFF);
@@ -14,9 +20,16 @@ void Put32(std::string& out, std::uint32_t value) {
 
 }  // namespace
 
+std::uint32_t Bmp32ImageSize(int width, int height) {
+  constexpr std::uint64_t kMost = std::numeric_limits<std::uint32_t>::max() - kHeadersSize;
+  if (width < 0 || height < 0 || 4ull * static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMost) {
+    throw AppError(kCannotMakeBitmap);
+  }
+  return 4u * static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(height);
+}
+
 std::string EncodeBmp32(int width, int height, std::string_view pixels) {
-  constexpr std::uint32_t kHeadersSize = 14 + 40;
-  auto imageSize = static_cast<std::uint32_t>(4) * static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(height);
+  const std::uint32_t imageSize = Bmp32ImageSize(width, height);
   std::string out;
   out.reserve(kHeadersSize + imageSize);
   out += "BM";

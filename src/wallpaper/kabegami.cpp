@@ -7,6 +7,7 @@
 #include "app/app_error.h"
 #include "app/app_state.h"
 #include "app/file_io.h"
+#include "view/pixels.h"
 #include "view/form1.h"
 #include "wallpaper/bmp_file.h"
 #include "wallpaper/wallpaper_layout.h"
@@ -22,7 +23,7 @@ using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
 // The picture drawn stretched into a white 32-bit bitmap of the given size,
 // as the bitmap file's bottom-up rows.
 std::string ComposeBitmap(Picture& picture, int width, int height) {
-  std::string rows(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4, '\0');
+  std::string rows(PixelBytes(width, height), '\0');
   if (rows.empty()) return rows;
   BITMAPINFO format{};
   format.bmiHeader.biSize = sizeof format.bmiHeader;
@@ -33,7 +34,7 @@ std::string ComposeBitmap(Picture& picture, int width, int height) {
   format.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) throw AppError("ビットマップを作成できません");
+  if (!bitmap) throw AppError(kCannotMakeBitmap);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
   struct Release {
@@ -85,6 +86,7 @@ void TForm1::kabegami() {
   WallpaperLayout layout = LayOutWallpaper(picture.Width(), picture.Height(), GetSystemMetrics(SM_CXSCREEN),
                                            GetSystemMetrics(SM_CYSCREEN), AutoSiz);
   std::string path = DataFolder + "壁紙.bmp";
+  Bmp32ImageSize(layout.width, layout.height);  // refuses a size the file cannot hold before any memory is taken
   ReplaceWholeFile(path, EncodeBmp32(layout.width, layout.height, ComposeBitmap(picture, layout.width, layout.height)));
 
   HKEY opened = nullptr;

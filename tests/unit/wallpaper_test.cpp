@@ -2,6 +2,7 @@
 
 #include "app/app_error.h"
 #include "app/random_pick.h"
+#include "view/pixels.h"
 #include "wallpaper/bmp_file.h"
 #include "wallpaper/wallpaper_layout.h"
 #include "wallpaper/wallpaper_options.h"
@@ -62,6 +63,30 @@ TEST(BmpFile, HeadersAndBottomUpRows) {
   EXPECT_EQ(file.substr(0, 54), header);
   EXPECT_EQ(file.substr(54), pixels);
   EXPECT_EQ(EncodeBmp32(0, 5, "").size(), 54u);
+}
+
+// A picture of 32768 × 32768 shown without fitting: its file's sizes would
+// wrap to 0, and a 54-byte file would become the wallpaper.
+TEST(BmpFile, RefusesSizesItsHeaderCannotHold) {
+  EXPECT_EQ(Bmp32ImageSize(32767, 32767), 4u * 32767u * 32767u);
+  for (auto [width, height] : {std::pair{32768, 32768}, {65536, 16384}, {-1, 1}, {1, -1}}) {
+    EXPECT_THROW(Bmp32ImageSize(width, height), AppError) << width << " x " << height;
+    EXPECT_THROW(EncodeBmp32(width, height, ""), AppError) << width << " x " << height;
+  }
+}
+
+// The bytes of a picture in memory never wrap: on the 32-bit program a
+// 32768 × 32769 picture asked for 128 KiB and its rows were written past them.
+TEST(Pixels, SizesThatCannotBeCountedAreRefused) {
+  EXPECT_EQ(PixelBytes(3, 2), 24u);
+  EXPECT_THROW(PixelBytes(-1, 2), AppError);
+  Pixels pixels;
+  if constexpr (sizeof(std::size_t) == 4) {
+    EXPECT_THROW(pixels.Resize(32768, 32769), AppError);
+    EXPECT_THROW(pixels.Resize(65536, 16384), AppError);
+  }
+  EXPECT_THROW(pixels.Resize(-5, 5), AppError);
+  EXPECT_EQ(pixels.width, 0);  // a refused size leaves the pixels as they were
 }
 
 TEST(OptionCaptions, MarkGoesOnAndComesOff) {
