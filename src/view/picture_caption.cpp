@@ -1,5 +1,6 @@
 #include "view/picture_caption.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,6 +12,8 @@ constexpr int kSignificantDigits = 15;
 
 std::string FormatGeneral(double value, std::string_view decimalSeparator) {
   if (value == 0) return "0";
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   // d.dddddddddddddde±x: the value rounded to 15 significant digits.
   char buffer[40];
   std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, value);

@@ -6,7 +6,8 @@
 
 // The general number format: at most 15 significant digits, no trailing
 // zeros, no decimal point for a whole number; exponent form ("5E-5",
-// "1.5E20") below 0.0001 and from 1E15 up.
+// "1.5E20") below 0.0001 and from 1E15 up; "INF", "-INF" and "NAN" for
+// what is not a number.
 std::string FormatGeneral(double value, std::string_view decimalSeparator);
 
 struct CaptionParts {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 TEST(FormatGeneral, FifteenSignificantDigitsWithoutTrailingZeros) {
@@ -38,6 +40,13 @@ TEST(FormatGeneral, UsesTheLocaleDecimalSeparator) {
   EXPECT_EQ(FormatGeneral(0.00005, ","), "5E-5");
   EXPECT_EQ(FormatGeneral(1.25e-7, ","), "1,25E-7");
   EXPECT_EQ(FormatGeneral(2, ","), "2");
+}
+
+// Read past the text before: a scale that is not a number has no exponent.
+TEST(FormatGeneral, NamesWhatIsNotANumber) {
+  EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::infinity(), "."), "INF");
+  EXPECT_EQ(FormatGeneral(-std::numeric_limits<double>::infinity(), "."), "-INF");
+  EXPECT_EQ(FormatGeneral(std::numeric_limits<double>::quiet_NaN(), "."), "NAN");
 }
 
 TEST(PictureCaption, FullFormat) {
