@@ -1,5 +1,7 @@
 #include "app/folders.h"
 
+#include <algorithm>
+
 #include "app/path_rules.h"
 #include "app/shift_jis.h"
 
@@ -30,29 +32,29 @@ bool IsLinkedFolder(unsigned long attributes, unsigned long reparseTag) {
 }
 
 std::vector<std::string> FolderChain(std::string_view folder) {
+  if (folder.empty()) return {};
   // Where each "\" that is not the second half of a character stands.
   std::vector<std::size_t> separators;
   for (std::size_t i = 0; i < folder.size(); i += CharLengthAt(folder, i)) {
     if (folder[i] == '\\' && CharLengthAt(folder, i) == 1) separators.push_back(i);
   }
-  std::size_t rootEnd = 0;  // the root's length
-  std::size_t next = 0;     // the first separator after the root
-  if (folder.size() >= 3 && folder[1] == ':' && folder[2] == '\\') {
+  const bool letter = (folder[0] >= 'A' && folder[0] <= 'Z') || (folder[0] >= 'a' && folder[0] <= 'z');
+  std::size_t rootEnd;  // the root's length: C:\, \\server\share, \ or a first name
+  if (letter && folder.size() >= 3 && folder[1] == ':' && folder[2] == '\\') {
     rootEnd = 3;
-    next = 1;
-  } else if (folder.starts_with("\\\\") && separators.size() >= 3) {
-    // \\server\share: the root ends before the fourth "\", or at the end.
+  } else if (folder.starts_with("\\\\")) {
     rootEnd = separators.size() >= 4 ? separators[3] : folder.size();
-    next = 4;
   } else {
-    rootEnd = separators.empty() ? folder.size() : separators[0];
-    next = 1;
+    rootEnd = separators.empty() ? folder.size() : std::max<std::size_t>(1, separators[0]);
   }
+  // Then one step per name: each longer than the one before, never empty.
   std::vector<std::string> chain{std::string(folder.substr(0, rootEnd))};
-  for (std::size_t s = next; s <= separators.size(); ++s) {
-    std::size_t end = s < separators.size() ? separators[s] : folder.size();
-    std::size_t begin = (s == 0 ? 0 : separators[s - 1]) + 1;
-    if (end > begin) chain.emplace_back(folder.substr(0, end));
+  std::size_t nameStart = rootEnd;
+  separators.push_back(folder.size());
+  for (std::size_t end : separators) {
+    if (end < nameStart) continue;
+    if (end > nameStart) chain.emplace_back(folder.substr(0, end));
+    nameStart = end + 1;
   }
   return chain;
 }

@@ -26,6 +26,8 @@ bool IsLinkedFolder(unsigned long attributes, unsigned long reparseTag);
 
 // The folders from the root down to folder itself: C:\A\B gives C:\, C:\A
 // and C:\A\B; \\server\share\A gives \\server\share and \\server\share\A.
+// Whatever the text, each step is longer than the one before and none is
+// empty; an empty text gives none.
 std::vector<std::string> FolderChain(std::string_view folder);
 
 // folder + "\" + name, without a second "\" after a root such as C:\.

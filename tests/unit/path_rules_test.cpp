@@ -87,6 +87,26 @@ TEST(Folders, ChainRunsFromTheRootDown) {
   EXPECT_EQ(FolderChain("\\\\srv\\share\\A"), (Chain{"\\\\srv\\share", "\\\\srv\\share\\A"}));
 }
 
+// Texts from a settings file or a typed path need not be folders: the
+// chooser still gets steps that only grow, from prefixes of the text.
+TEST(Folders, ChainOfAnyTextOnlyGrows) {
+  using Chain = std::vector<std::string>;
+  EXPECT_EQ(FolderChain("\\:\\"), (Chain{"\\", "\\:"}));
+  EXPECT_EQ(FolderChain("\\\\server"), Chain{"\\\\server"});
+  EXPECT_EQ(FolderChain("\\A\\B"), (Chain{"\\", "\\A", "\\A\\B"}));
+  EXPECT_EQ(FolderChain(""), Chain{});
+  for (const char* text : {"\\:\\", "\\\\server", "\\\\", "\\", ":", "C:", "C:A\\B", "1:\\x", "\\\\a\\b\\\\c",
+                           "C:\\\\\\x\\\\", "表\\ソ\\", "\\\\?\\C:\\a"}) {
+    const std::string folder = text;
+    std::size_t previous = 0;
+    for (const std::string& step : FolderChain(folder)) {
+      EXPECT_GT(step.size(), previous) << folder;
+      EXPECT_EQ(folder.compare(0, step.size(), step), 0) << folder << " gives " << step;
+      previous = step.size();
+    }
+  }
+}
+
 TEST(Folders, SubfolderTakesOneBackslash) {
   EXPECT_EQ(SubfolderOf("C:\\", "A"), "C:\\A");
   EXPECT_EQ(SubfolderOf("C:\\A", "B"), "C:\\A\\B");
