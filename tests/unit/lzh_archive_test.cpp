@@ -149,6 +149,20 @@ TEST_F(Extraction, DamagedDataLeavesNoFileOfThatName) {
   EXPECT_FALSE(fs::exists(folder_ / "huge.jpg"));
 }
 
+// A member larger than the room on the destination's volume is refused
+// before anything is written; one that just fits is extracted.
+TEST_F(Extraction, MembersLargerThanTheRoomLeftAreRefused) {
+  fs::create_directories(folder_);
+  const std::string data(1000, 'd');
+  Write(folder_ / "in.lzh", StoredMember("big.jpg", data, CrcOf(data)) + '\0');
+  const std::string archive = (folder_ / "in.lzh").string();
+  EXPECT_EQ(ExtractLzhMember(archive, "big.jpg", Folder() + "out/", 999), ExtractResult::WriteFailed);
+  EXPECT_FALSE(fs::exists(folder_ / "out" / "big.jpg"));
+  EXPECT_FALSE(fs::exists(folder_ / "out" / "big.jpg.part"));
+  EXPECT_EQ(ExtractLzhMember(archive, "big.jpg", Folder() + "out/", 1000), ExtractResult::Done);
+  EXPECT_EQ(Bytes(folder_ / "out" / "big.jpg"), data);
+}
+
 TEST_F(Extraction, NamesThatReachOutsideTheFolderAreRefused) {
   fs::create_directories(folder_ / "dest");
   const std::string data = "x";

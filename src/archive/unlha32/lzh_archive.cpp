@@ -196,7 +196,8 @@ std::optional<std::vector<std::string>> ListLzhMembers(const std::string& archiv
   return names;
 }
 
-ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view memberName, std::string folder) {
+ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view memberName, std::string folder,
+                               std::uint64_t room) {
   Reader reader(archivePath);
   if (!reader.Opened()) return ExtractResult::NoArchive;
   LHAFileHeader* header = nullptr;
@@ -207,6 +208,7 @@ ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view 
   if (!header) return ExtractResult::NoMember;
   auto fileName = SafeFileName(memberName);
   if (!fileName) return ExtractResult::UnsafeName;
+  if (header->length > room) return ExtractResult::WriteFailed;
 
   if (!folder.empty() && !EndsInPathSeparator(folder)) folder += '/';
   if (!folder.empty()) MakeFolders(folder.substr(0, folder.size() - 1));
@@ -220,8 +222,9 @@ ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view 
   std::size_t total = 0;
   bool written = true;
   while (std::size_t got = reader.Read(buffer.data(), buffer.size())) {
-    crc = Crc16(crc, {buffer.data(), got});
     total += got;
+    if (total > header->length) break;  // more than declared: damaged, and never written
+    crc = Crc16(crc, {buffer.data(), got});
     written = written && std::fwrite(buffer.data(), 1, got, out.get()) == got;
   }
   written = std::fclose(out.release()) == 0 && written;

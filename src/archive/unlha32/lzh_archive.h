@@ -20,8 +20,12 @@ enum class ExtractResult { Done, NoArchive, NoMember, UnsafeName, Damaged, Write
 // Writes the member's data to folder + the last "/"-separated part of its
 // name, replacing a file of that name and creating the folder when it is
 // missing. Nothing is ever written outside the folder, and a member whose
-// data fails its check leaves no file of that name behind.
-ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view memberName, std::string folder);
+// data fails its check leaves no file of that name behind. A member whose
+// declared size exceeds room (the free bytes of the folder's volume) is
+// refused before anything is written, and the output stops as soon as it
+// passes the declared size, so a small archive can never fill the disk.
+ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view memberName, std::string folder,
+                               std::uint64_t room = UINT64_MAX);
 
 // The member's stored name from its raw header bytes (lhasa rewrites names:
 // 0x5C bytes, which are also second halves of Shift-JIS characters, all

@@ -29,6 +29,20 @@ struct OpenArchive {
 std::map<std::uint32_t, OpenArchive> archives;
 std::uint32_t lastHandle = 0;
 
+// The bytes free to the caller on the folder's volume: the current
+// folder's when it is empty, or, for a folder yet to be made, that of its
+// nearest existing parent. Unlimited when the platform cannot tell.
+std::uint64_t RoomIn(const std::string& folder) {
+  std::string path = folder.empty() ? "." : folder;
+  ULARGE_INTEGER free{};
+  while (!GetDiskFreeSpaceExA(path.c_str(), &free, nullptr, nullptr)) {
+    std::size_t cut = path.size() >= 2 ? path.find_last_of("\\/", path.size() - 2) : std::string::npos;
+    if (cut == std::string::npos || cut == 0) return UINT64_MAX;
+    path.resize(cut + 1);
+  }
+  return free.QuadPart;
+}
+
 int Status(ExtractResult result) {
   switch (result) {
     case ExtractResult::Done: return 0;
@@ -68,7 +82,7 @@ __declspec(dllexport) int WINAPI Unlha(HWND, LPCSTR commandLine, LPSTR output, D
   if (!command || command->command != "e" || command->members.empty()) return kBadCommand;
   int status = 0;
   for (const std::string& member : command->members) {
-    int result = Status(ExtractLzhMember(command->archive, member, command->folder));
+    int result = Status(ExtractLzhMember(command->archive, member, command->folder, RoomIn(command->folder)));
     if (result != 0) status = result;
   }
   return status;
