@@ -108,6 +108,10 @@ void TForm1::kabegami() {
   }
   WriteDesktopValue(controlPanel.get(), "WallPaperOriginX", std::to_string(x));
   WriteDesktopValue(controlPanel.get(), "WallPaperOriginY", std::to_string(y));
+  // Windows 8 and later decide the fit by this value before they look at
+  // TileWallpaper (a new installation has 10, fill): 0 lets the tile and
+  // centre choice above take effect. They ignore the origin values.
+  WriteDesktopValue(controlPanel.get(), "WallpaperStyle", "0");
   controlPanel.reset();
   SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_SENDWININICHANGE);
 }

@@ -33,6 +33,7 @@ check "tiled" "REG_SZ 2 1" "$(desktop TileWallpaper)"
 check "the bitmap is the wallpaper" "REG_SZ $(( $(printf '%s' "$data_dir\\壁紙.bmp" | iconv -t CP932 | wc -c) + 1 )) $data_dir\\壁紙.bmp" \
   "$(desktop Wallpaper)"
 check "centred" "REG_SZ 2 0 | REG_SZ 2 0" "$(desktop WallPaperOriginX) | $(desktop WallPaperOriginY)"
+check "the fit left to the tile value, as current Windows read it" "REG_SZ 2 0" "$(desktop WallpaperStyle)"
 [ ! -e "$INI" ] || fail "the wallpaper mode wrote the settings"
 
 # Send To: the program, two quote characters, the picture. Stored options:
