@@ -223,6 +223,13 @@ TEST(LzhArchive, SafeFileNames) {
   EXPECT_FALSE(SafeFileName("a\\b.jpg"));
   EXPECT_FALSE(SafeFileName("COM1.jpg"));
   EXPECT_EQ(SafeFileName("COM10.jpg"), "COM10.jpg");
+  // Blanks before the extension do not make a device name safe.
+  for (const char* name : {"NUL .jpg", "COM1 .jpg", "PRN  .bmp", "aux. .jpg", "com0.jpg", "LPT9.bmp", "conin$.jpg",
+                           "CONOUT$ .jpg", "COM\xB9.jpg", "lpt\xB3.bmp", "nul"}) {
+    EXPECT_FALSE(SafeFileName(name)) << name;
+  }
+  EXPECT_EQ(SafeFileName("NULL.jpg"), "NULL.jpg");
+  EXPECT_EQ(SafeFileName("CON1.jpg"), "CON1.jpg");
   EXPECT_FALSE(SafeFileName("tab\t.jpg"));
 }
 

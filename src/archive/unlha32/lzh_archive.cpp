@@ -103,11 +103,20 @@ void MakeFolders(const std::string& folder) {
   MakeFolder(folder);
 }
 
+// A name Windows gives to a device in every folder: the part before the
+// first dot, without the blanks and dots that end it, is CON, PRN, AUX,
+// NUL, COM0 to COM9, LPT0 to LPT9 (or with a superscript 1, 2 or 3, as
+// Latin code pages spell them), CONIN$ or CONOUT$, in any case.
 bool IsDeviceName(std::string_view name) {
   std::string base(name.substr(0, name.find('.')));
+  while (!base.empty() && (base.back() == ' ' || base.back() == '.')) base.pop_back();
   for (char& c : base) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
-  return base.size() == 4 && (base.starts_with("COM") || base.starts_with("LPT")) && base[3] >= '1' && base[3] <= '9';
+  if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" || base == "CONOUT$") {
+    return true;
+  }
+  if (base.size() != 4 || !(base.starts_with("COM") || base.starts_with("LPT"))) return false;
+  const auto digit = static_cast<unsigned char>(base[3]);
+  return (digit >= '0' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
 }
 
 }  // namespace
