@@ -38,13 +38,6 @@ std::vector<std::uint8_t> ReadFile(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Median milliseconds of kRuns runs, and the peak resident memory in MB of
-// one run in a child process of its own.
-struct Figure {
-  double milliseconds;
-  double peakMegabytes;
-};
-
 // <chrono> cannot be compiled with the Shift-JIS execution character set.
 double Now() {
 #ifdef _WIN32
@@ -86,6 +79,7 @@ double PeakMegabytes(const std::string& childArguments) {
   return kilobytes / 1024.0;
 }
 #else
+// The peak resident memory in MB of one run in a child process of its own.
 double PeakMegabytes(const std::function<void()>& work) {
   pid_t child = fork();
   if (child == 0) {
@@ -99,12 +93,12 @@ double PeakMegabytes(const std::function<void()>& work) {
 }
 #endif
 
-// The median of kRuns runs, with the peak given (-1: none measured).
-Figure Measure(const std::function<void()>& work, double peakMegabytes = -1) {
+// The median milliseconds of kRuns runs.
+double Measure(const std::function<void()>& work) {
   std::vector<double> times;
   for (int i = 0; i < kRuns; ++i) times.push_back(Milliseconds(work));
   std::sort(times.begin(), times.end());
-  return {times[kRuns / 2], peakMegabytes};
+  return times[kRuns / 2];
 }
 
 std::string FileName(const std::string& path) { return path.substr(path.find_last_of("/\\") + 1); }
@@ -159,29 +153,28 @@ int main(int argc, char** argv) {
     PictureSize size = ReadJpegHeader(data);
     Fit fit = FitPicture(kViewWidth, kViewHeight, size.width, size.height, 0);
     int eighths = JpegScaleEighths(size, {fit.width, fit.height});
-    Figure ours = Measure([&] { Pipeline(data, true); }, peakOf(path));
-    Figure full = Measure([&] { Pipeline(data, false); });
+    const double ours = Measure([&] { Pipeline(data, true); });
+    const double oursPeak = peakOf(path);
+    const double full = Measure([&] { Pipeline(data, false); });
     double limit = 3.0 * data.size() / 1048576.0 + fit.width * fit.height * 4 / 1048576.0;
-    std::printf("%-28s %10.1f ", FileName(path).c_str(), ours.milliseconds);
+    std::printf("%-28s %10.1f ", FileName(path).c_str(), ours);
 #ifdef _WIN32
     (void)eighths;  // no djpeg here
-    std::printf("%10s %10.1f %8s ", "-", full.milliseconds, "-");
+    std::printf("%10s %10.1f %8s ", "-", full, "-");
 #else
     const std::string djpeg = "djpeg -scale " + std::to_string(eighths) + "/8 -bmp -outfile /dev/null '" + path + "'";
-    Figure floor = Measure([&] {
+    const double floor = Measure([&] {
       if (std::system(djpeg.c_str()) != 0) std::fprintf(stderr, "djpeg failed\n");
     });
-    std::printf("%10.1f %10.1f %7.2fx ", floor.milliseconds, full.milliseconds, ours.milliseconds / floor.milliseconds);
+    std::printf("%10.1f %10.1f %7.2fx ", floor, full, ours / floor);
 #endif
-    std::printf("%7.2fx %9.1f %9.1f\n", full.milliseconds / ours.milliseconds, ours.peakMegabytes - idlePeak,
-                limit);
+    std::printf("%7.2fx %9.1f %9.1f\n", full / ours, oursPeak - idlePeak, limit);
   }
   std::printf("\n%-28s %10s\n", "wallpaper for 1024 x 768", "ours ms");
   for (int i = 1; i < argc; ++i) {
     const std::string path = argv[i];
     const auto data = ReadFile(path);
-    Figure wallpaper = Measure([&] { Wallpaper(data); });
-    std::printf("%-28s %10.1f\n", FileName(path).c_str(), wallpaper.milliseconds);
+    std::printf("%-28s %10.1f\n", FileName(path).c_str(), Measure([&] { Wallpaper(data); }));
   }
   return 0;
 }

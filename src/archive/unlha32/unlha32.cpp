@@ -81,8 +81,9 @@ __declspec(dllexport) int WINAPI Unlha(HWND, LPCSTR commandLine, LPSTR output, D
   auto command = commandLine ? ParseUnlhaCommand(commandLine) : std::nullopt;
   if (!command || command->command != "e" || command->members.empty()) return kBadCommand;
   int status = 0;
+  const std::uint64_t room = RoomIn(command->folder);
   for (const std::string& member : command->members) {
-    int result = Status(ExtractLzhMember(command->archive, member, command->folder, RoomIn(command->folder)));
+    int result = Status(ExtractLzhMember(command->archive, member, command->folder, room));
     if (result != 0) status = result;
   }
   return status;
