@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/app_error.h"
 #include "app/path_rules.h"
@@ -45,22 +46,49 @@ bool MoveOver(const std::string& from, const std::string& to) {
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 
-// The new content in a fresh file beside path, flushed to the medium.
-std::string WriteSiblingFile(const std::string& path, std::string_view bytes) {
+// A new file beside path, made by us rather than by GetTempFileNameA, which
+// refuses folders longer than 246 bytes. Empty when none can be made there.
+std::string MakeSiblingFile(const std::string& path) {
   std::string folder = FolderOf(path);
-  char sibling[MAX_PATH];
-  if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "~tv", 0, sibling)) throw CreateError(path);
-  FileHandle file(CreateFileA(sibling, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) {
-    DeleteFileA(sibling);
-    throw CreateError(path);
+  std::string stem = (folder.empty() ? std::string(".") : folder) + "\\~tv";
+  static unsigned counter = 0;
+  for (int attempt = 0; attempt < 64; ++attempt) {
+    char unique[16];
+    std::snprintf(unique, sizeof unique, "%08lX", (GetTickCount() + GetCurrentProcessId() * 7919u + ++counter) & 0xFFFFFFFFul);
+    std::string sibling = stem + unique + ".tmp";
+    if (sibling.size() >= MAX_PATH) return {};
+    HANDLE made = CreateFileA(sibling.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (made != INVALID_HANDLE_VALUE) {
+      CloseHandle(made);
+      return sibling;
+    }
+    if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) return {};
   }
-  if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get()) || !file.Close()) {
-    file.Close();
-    DeleteFileA(sibling);
-    throw WriteError();
+  return {};
+}
+
+// Writes bytes to the file at path, made anew or emptied, and flushes them.
+// Throws the creation error when it cannot be opened, the write error when a
+// byte does not reach it.
+void WriteFileAt(const std::string& path, std::string_view bytes, DWORD creation, const std::string& shownPath) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsOpen()) throw CreateError(shownPath);
+  if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get()) || !file.Close()) throw WriteError();
+}
+
+// Puts sibling in path's place in one step; the old file's hidden and system
+// marks stay, as when it is written in place.
+bool PutInPlace(const std::string& sibling, const std::string& path) {
+  DWORD oldAttributes = GetFileAttributesA(path.c_str());
+  if (oldAttributes == INVALID_FILE_ATTRIBUTES) return MoveOver(sibling, path);
+  bool placed = ReplaceFileA(path.c_str(), sibling.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+                // The old file may be gone already while the new one kept its own name.
+                (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT && MoveOver(sibling, path));
+  constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
+  if (placed && (GetFileAttributesA(path.c_str()) & kKept) != (oldAttributes & kKept)) {
+    SetFileAttributesA(path.c_str(), oldAttributes & (kKept | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED));
   }
-  return sibling;
+  return placed;
 }
 
 }  // namespace
@@ -87,23 +115,28 @@ std::string ReadWholeFile(const std::string& path) {
 
 void ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   if (path.empty() || FolderExists(path)) throw CreateError(path);
-  std::string sibling = WriteSiblingFile(path, bytes);
-  DWORD oldAttributes = GetFileAttributesA(path.c_str());
-  bool placed;
-  if (oldAttributes == INVALID_FILE_ATTRIBUTES) {
-    placed = MoveOver(sibling, path);
-  } else {
-    placed = ReplaceFileA(path.c_str(), sibling.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
-             // The old file may be gone already while the new one kept its own name.
-             (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT && MoveOver(sibling, path));
-    // A hidden or system list file stays so, as when it is written in place.
-    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
-    if (placed && (GetFileAttributesA(path.c_str()) & kKept) != (oldAttributes & kKept)) {
-      SetFileAttributesA(path.c_str(), oldAttributes & (kKept | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED));
+  std::string sibling = MakeSiblingFile(path);
+  if (!sibling.empty()) {
+    try {
+      WriteFileAt(sibling, bytes, TRUNCATE_EXISTING, path);
+    } catch (const AppError&) {
+      DeleteFileA(sibling.c_str());
+      throw;
     }
+    if (PutInPlace(sibling, path)) return;
   }
-  if (!placed) {
-    DeleteFileA(sibling.c_str());
-    throw CreateError(path);
-  }
+  // No file could be made or put beside it (a folder path too long for a
+  // second name, a folder where files may be rewritten but not made): the
+  // file is written where it is, as a plain save would.
+  struct RemoveSibling {
+    const std::string& sibling;
+    ~RemoveSibling() {
+      if (!sibling.empty()) DeleteFileA(sibling.c_str());
+    }
+  } removeSibling{sibling};
+  // Windows refuses to open a read-only file for writing; said here too,
+  // since a file system may let the owner do it.
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) throw CreateError(path);
+  WriteFileAt(path, bytes, CREATE_ALWAYS, path);
 }

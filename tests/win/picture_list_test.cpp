@@ -193,6 +193,27 @@ void ListFiles(PictureList& list) {
   RemoveDirectoryA(folder.c_str());
 }
 
+// A folder whose path is as long as Windows lets a folder be (248 bytes):
+// too long for a temporary file name from the platform, but the list file
+// still fits, so its save must succeed.
+void ListFileInTheLongestFolder(PictureList& list) {
+  std::string base = Folder();
+  std::string folder = base + "\\" + std::string(248 - base.size() - 1, 'f');
+  CHECK(folder.size() == 248);
+  CHECK(CreateDirectoryA(folder.c_str(), nullptr));
+  std::string path = folder + "\\a.pvl";
+  Fill(list, {"C:\\表\\ソ.jpg"});
+  CHECK(ErrorOf([&] { SaveListToFile(list, path); }) == "(no error)");
+  CHECK(Contents(path) == "C:\\表\\ソ.jpg\r\n");
+  Fill(list, {"b", "c"});
+  CHECK(ErrorOf([&] { SaveListToFile(list, path); }) == "(no error)");
+  CHECK(Contents(path) == "b\r\nc\r\n");
+  CHECK(FilesIn(folder) == 1);
+  DeleteFileA(path.c_str());
+  RemoveDirectoryA(folder.c_str());
+  RemoveDirectoryA(base.c_str());
+}
+
 }  // namespace
 
 int main() {
@@ -200,6 +221,7 @@ int main() {
   SelectionRules(list);
   FindAndAt(list);
   ListFiles(list);
+  ListFileInTheLongestFolder(list);
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }
