@@ -133,7 +133,7 @@ void Picture::LoadFromFile(const std::string& path) {
   size_ = size;
   icon_ = icon;
   metafile_ = metafile;
-  failed_ = false;
+  failure_.clear();
 }
 
 namespace {
@@ -192,15 +192,16 @@ void Picture::Release() {
 void Picture::Draw(HDC dc, const RECT& bounds) {
   switch (kind_) {
     case PictureKind::Jpeg: {
-      if (failed_) return;
+      if (!failure_.empty()) return;
       PictureSize wanted{bounds.right - bounds.left, bounds.bottom - bounds.top};
       if (JpegScaleEighths(size_, wanted) > decodedEighths_) {
         auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(data_.data()), data_.size());
         try {
           DecodeJpeg(bytes, wanted, full_);
-        } catch (const AppError&) {
-          failed_ = true;
+        } catch (const AppError& error) {
+          failure_ = error.what();
           full_ = {};
+          decodedEighths_ = 0;
           throw;
         }
         decodedEighths_ = JpegScaleEighths(size_, wanted);

@@ -40,6 +40,10 @@ class Picture {
   // repaint behind the error box cannot raise it again.
   void Draw(HDC dc, const RECT& bounds);
 
+  // Why the picture's data could not be decoded when it was drawn; empty
+  // while it draws. What draws nothing must not be made the wallpaper.
+  const std::string& DrawFailure() const { return failure_; }
+
  private:
   void Release();
   void DrawPixels(HDC dc, const RECT& bounds, const Pixels& source);
@@ -50,7 +54,7 @@ class Picture {
   Pixels full_;     // JPEG: decoded at a DCT scale; bitmap: all its pixels
   Pixels scaled_;   // full_ resampled to the size last drawn
   int decodedEighths_ = 0;
-  bool failed_ = false;
+  std::string failure_;
   HICON icon_ = nullptr;
   HENHMETAFILE metafile_ = nullptr;  // a Windows metafile is held converted
 };

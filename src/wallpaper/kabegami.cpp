@@ -86,6 +86,9 @@ void TForm1::kabegami() {
   WallpaperLayout layout = LayOutWallpaper(picture.Width(), picture.Height(), GetSystemMetrics(SM_CXSCREEN),
                                            GetSystemMetrics(SM_CYSCREEN), AutoSiz);
   std::string path = DataFolder + "壁紙.bmp";
+  // A picture whose data the view could not decode fails here the same way,
+  // before anything is written: it would otherwise become a white wallpaper.
+  if (!picture.DrawFailure().empty()) throw AppError(picture.DrawFailure());
   Bmp32ImageSize(layout.width, layout.height);  // refuses a size the file cannot hold before any memory is taken
   ReplaceWholeFile(path, EncodeBmp32(layout.width, layout.height, ComposeBitmap(picture, layout.width, layout.height)));
 

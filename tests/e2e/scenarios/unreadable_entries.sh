@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Entries that cannot be shown: a missing or unreadable file is dropped and
 # the entry above it tried; a folder named like an archive collapses the
-# view and stays; a JPEG that fails to decode is reported once and stays.
+# view and stays; a JPEG that fails to decode is reported once and stays,
+# and the wallpaper command then fails the same way without writing a thing.
 source "$(dirname "$0")/../lib.sh"
 
 pictures=$WORK/pictures
@@ -48,4 +49,11 @@ Premature end of JPEG file." "$(drive message-box)"
 drive no-dialog 1500
 check "the entry stays" "$(at broken.jpg)" "$(drive entries)"
 check "its size was read" "(800x600)" "$(drive caption | grep -o '(800x600)')"
+wallpaper_value=$(drive desktop-value Wallpaper)
+drive keys ctrl+w
+check "the wallpaper command reports the same error" "Tirvane
+Premature end of JPEG file." "$(drive message-box)"
+[ ! -e "$DATA_DIR/壁紙.bmp" ] || fail "a bitmap was written for a picture that does not decode"
+check "the wallpaper value stays" "$wallpaper_value" "$(drive desktop-value Wallpaper)"
+check "the tile value is not written" "none" "$(drive desktop-value TileWallpaper)"
 drive close
