@@ -36,6 +36,9 @@ std::string DeriveDataFolder() {
 // The first command-line argument, which the random pick looks at again.
 std::string firstArgument;
 std::uint32_t randomSeed = 0;
+// Started to set one picture as the wallpaper: nothing of the last session
+// but the window and the options was read.
+bool wallpaperRoute = false;
 
 void SeedFromTheClock() {
   SYSTEMTIME now;
@@ -72,6 +75,7 @@ void Dispatch(const std::string& argument) {
   } else if (argument.empty() || argument[0] == '-' || argument[0] == '/') {
     RestoreState();
   } else {
+    wallpaperRoute = true;
     Form1->Param(argument);
   }
 }
@@ -136,6 +140,10 @@ void RestoreState() {
   Form1->SetCaption(std::to_string(Form1->ListBox1.Count()));
 }
 
+namespace {
+
+enum class SaveScope { Everything, WindowAndOptions };
+
 void SaveState(SaveScope scope) {
   Form1->ShowNormal();
   RECT bounds = Form1->Bounds();
@@ -160,6 +168,12 @@ void SaveState(SaveScope scope) {
     // No list file to write (an archive start): the extracted members stay
     // until a later exit deletes them.
   }
+}
+
+}  // namespace
+
+void SaveState() {
+  SaveState(wallpaperRoute && ListName.empty() ? SaveScope::WindowAndOptions : SaveScope::Everything);
 }
 
 void DeleteTree(const std::string& folder) {

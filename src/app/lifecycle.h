@@ -10,15 +10,11 @@ void StartUp();
 // shows it.
 void RestoreState();
 
-enum class SaveScope {
-  Everything,
-  // The window and the options only, when nothing else was restored: the
-  // stored folder, list name and index, and the list file, stay as they are.
-  WindowAndOptions,
-};
-
 // Writes the settings file and the picture list, then deletes TempFolder.
-void SaveState(SaveScope scope = SaveScope::Everything);
+// After the wallpaper route, which reads nothing but the window and the
+// options, only those are written until the user chooses a list: the stored
+// folder, list name and index, and the list file, stay as they were.
+void SaveState();
 
 class SettingsFile;
 // Reads the window's bounds, applied at once, and the three options; marks

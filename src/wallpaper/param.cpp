@@ -17,9 +17,9 @@ void TForm1::Param(const std::string& entry) {
   try {
     Image1.picture.LoadFromFile(path);
   } catch (const AppError&) {
-    // Nothing but the window and the options was read, so nothing else is
-    // written: a mistyped picture never costs the user the last list.
-    SaveState(SaveScope::WindowAndOptions);
+    // On the wallpaper route this writes the window and the options only: a
+    // mistyped picture never costs the user the last list.
+    SaveState();
     Application::Terminate();
     return;
   }

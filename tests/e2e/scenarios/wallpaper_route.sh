@@ -3,7 +3,8 @@
 # byte for byte, the desktop's four registry values with their terminating
 # NUL, no settings written; the Send To form takes the same route. Stored
 # options steer the composition. A file that is no picture changes nothing
-# and keeps the last list's settings.
+# and keeps the last list's settings; so does a picture whose data fails to
+# decode, which is reported and leaves the window open.
 source "$(dirname "$0")/../lib.sh"
 
 pics=$WINEPREFIX/drive_c/pics
@@ -11,6 +12,7 @@ mkdir -p "$pics"
 /usr/bin/convert -size 400x300 xc:'#c01020' BMP3:"$pics/red.bmp"
 /usr/bin/convert -size 600x800 xc:'#2040e0' BMP3:"$pics/tall blue.bmp"
 echo "no picture" > "$pics/note.jpg"
+head -c 3000 "$SAMPLES/sunset.jpg" > "$pics/broken.jpg"
 wallpaper=$DATA_DIR/壁紙.bmp
 data_dir='C:\users\'"$(id -un)"'\AppData\Roaming\Microsoft\Windows\Tirvane'
 desktop() { drive desktop-value "$1"; }
@@ -53,3 +55,14 @@ check_same_bytes "a file that is no picture leaves the wallpaper" "$WORK/wallpap
 check "and its registry values" "REG_SZ 2 0" "$(desktop TileWallpaper)"
 check "the last list's settings survive" 'C:\last.pvl | C:\pics | 3 | 0' \
   "$(setting ListName) | $(setting Dir) | $(setting ItemIndex) | $(setting AutoSiz)"
+
+# The header reads, the data does not: the error box during the start, the
+# window stays open, and closing it keeps what the route never read.
+(cd "$WORK" && exec wine "$EXE" 'C:\pics\broken.jpg' >>"$WORK/wine.log" 2>&1 &)
+check "the decode error is shown" "Tirvane
+Premature end of JPEG file." "$(drive message-box)"
+check_same_bytes "the wallpaper stays" "$WORK/wallpaper.before" "$wallpaper"
+drive close
+drive gone
+check "the last list's settings survive the close" 'C:\last.pvl | C:\pics | 3' \
+  "$(setting ListName) | $(setting Dir) | $(setting ItemIndex)"
