@@ -34,6 +34,9 @@ add_custom_command(OUTPUT "${TEST_ARCHIVES}/.made"
 add_custom_target(test_archives ALL DEPENDS "${TEST_ARCHIVES}/.made")
 add_dependencies(unit_tests test_archives)
 target_compile_definitions(unit_tests PRIVATE TIRVANE_TEST_ARCHIVES="${TEST_ARCHIVES}")
+# And archives made by other archivers, from the lhasa sources set-up fetches.
+file(GLOB LHASA_TEST_ARCHIVES "${CMAKE_SOURCE_DIR}/build/deps/src/lhasa-*/test/archives")
+target_compile_definitions(unit_tests PRIVATE LHASA_TEST_ARCHIVES="${LHASA_TEST_ARCHIVES}")
 
 # The 32-bit build (cmake/native-m32.cmake) only builds the unit tests; the
 # 64-bit build runs them as one test.

@@ -215,6 +215,12 @@ ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view 
     if (name && *name == memberName) break;
   }
   if (!header) return ExtractResult::NoMember;
+  // Only the LZH archivers' own methods are decoded. lhasa also reads the
+  // -pm0- to -pm2- members of a CP/M-era archiver's ".pma" files, which no
+  // LZH archiver writes, and its decoders for them read past their tables
+  // on crafted data.
+  const std::string_view method = header->compress_method;
+  if (!method.starts_with("-lh") && !method.starts_with("-lz")) return ExtractResult::Damaged;
   auto fileName = SafeFileName(memberName);
   if (!fileName) return ExtractResult::UnsafeName;
   if (header->length > room) return ExtractResult::WriteFailed;
@@ -223,10 +229,11 @@ ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view 
   if (!folder.empty()) MakeFolders(folder.substr(0, folder.size() - 1));
   const std::string target = folder + *fileName;
   const std::string part = target + ".part";
+  // Read in pieces: the sizes in the header are not believed for memory.
+  // Taken before the file is made, so that a lack of memory leaves nothing.
+  std::vector<std::uint8_t> buffer(64 * 1024);
   File out(std::fopen(part.c_str(), "wb"));
   if (!out) return ExtractResult::WriteFailed;
-  // Read in pieces: the sizes in the header are not believed for memory.
-  std::vector<std::uint8_t> buffer(64 * 1024);
   std::uint16_t crc = 0;
   std::size_t total = 0;
   bool written = true;

@@ -18,8 +18,18 @@ namespace {
 
 // Statuses; 0 is success.
 constexpr int kBadCommand = 0x8001, kNoArchive = 0x8002, kNoMember = 0x8003, kUnsafeName = 0x8004,
-              kDamaged = 0x8005, kWriteFailed = 0x8006, kEnd = -1;
+              kDamaged = 0x8005, kWriteFailed = 0x8006, kNoMemory = 0x8007, kEnd = -1;
 
+// No exception may leave an exported function for the caller's frames:
+// running out of memory is a status like any other.
+template <class Result, class Work>
+Result Guarded(Result onLackOfMemory, Work&& work) {
+  try {
+    return work();
+  } catch (...) {
+    return onLackOfMemory;
+  }
+}
 
 struct OpenArchive {
   std::vector<std::string> members;
@@ -77,41 +87,49 @@ int FillRecord(OpenArchive& archive, void* record) {
 extern "C" {
 
 __declspec(dllexport) int WINAPI Unlha(HWND, LPCSTR commandLine, LPSTR output, DWORD outputSize) {
-  if (output && outputSize > 0) output[0] = '\0';
-  auto command = commandLine ? ParseUnlhaCommand(commandLine) : std::nullopt;
-  if (!command || command->command != "e" || command->members.empty()) return kBadCommand;
-  int status = 0;
-  const std::uint64_t room = RoomIn(command->folder);
-  for (const std::string& member : command->members) {
-    int result = Status(ExtractLzhMember(command->archive, member, command->folder, room));
-    if (result != 0) status = result;
-  }
-  return status;
+  return Guarded<int>(kNoMemory, [&] {
+    if (output && outputSize > 0) output[0] = '\0';
+    auto command = commandLine ? ParseUnlhaCommand(commandLine) : std::nullopt;
+    if (!command || command->command != "e" || command->members.empty()) return kBadCommand;
+    int status = 0;
+    const std::uint64_t room = RoomIn(command->folder);
+    for (const std::string& member : command->members) {
+      int result = Status(ExtractLzhMember(command->archive, member, command->folder, room));
+      if (result != 0) status = result;
+    }
+    return status;
+  });
 }
 
 __declspec(dllexport) std::uint32_t WINAPI UnlhaOpenArchive(HWND, LPCSTR archivePath, DWORD) {
-  if (!archivePath) return 0;
-  auto members = ListLzhMembers(archivePath);
-  if (!members) return 0;
-  std::uint32_t handle = ++lastHandle;
-  if (handle == 0) handle = ++lastHandle;
-  archives[handle] = {std::move(*members), 0};
-  return handle;
+  return Guarded<std::uint32_t>(0u, [&] {
+    if (!archivePath) return 0u;
+    auto members = ListLzhMembers(archivePath);
+    if (!members) return 0u;
+    std::uint32_t handle = ++lastHandle;
+    if (handle == 0) handle = ++lastHandle;
+    archives[handle] = {std::move(*members), 0};
+    return handle;
+  });
 }
 
 __declspec(dllexport) int WINAPI UnlhaCloseArchive(std::uint32_t handle) { return archives.erase(handle) ? 0 : kEnd; }
 
 __declspec(dllexport) int WINAPI UnlhaFindFirst(std::uint32_t handle, LPCSTR, void* record) {
-  auto found = archives.find(handle);
-  if (found == archives.end() || !record) return kEnd;
-  found->second.next = 0;
-  return FillRecord(found->second, record);
+  return Guarded<int>(kEnd, [&] {
+    auto found = archives.find(handle);
+    if (found == archives.end() || !record) return kEnd;
+    found->second.next = 0;
+    return FillRecord(found->second, record);
+  });
 }
 
 __declspec(dllexport) int WINAPI UnlhaFindNext(std::uint32_t handle, void* record) {
-  auto found = archives.find(handle);
-  if (found == archives.end() || !record) return kEnd;
-  return FillRecord(found->second, record);
+  return Guarded<int>(kEnd, [&] {
+    auto found = archives.find(handle);
+    if (found == archives.end() || !record) return kEnd;
+    return FillRecord(found->second, record);
+  });
 }
 
 }  // extern "C"
