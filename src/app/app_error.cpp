@@ -13,6 +13,13 @@ std::string FillIn(std::string_view pattern, std::string_view value) {
   return result;
 }
 
+std::string MessageOf(const std::exception& error) {
+  if (dynamic_cast<const std::bad_alloc*>(&error) || dynamic_cast<const std::length_error*>(&error)) {
+    return kOutOfMemory;
+  }
+  return error.what();
+}
+
 std::string ErrorBoxText(std::string_view message) {
   std::string text(message);
   if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';

@@ -2,6 +2,7 @@
 // The one kind of failure the program reports: its text is the message the
 // user sees in the general error box, as Shift-JIS bytes.
 
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,6 +15,28 @@ class AppError : public std::runtime_error {
 // The failure to make a bitmap of a size: the platform's, or one that no
 // memory or file format of the program can hold.
 inline constexpr const char* kCannotMakeBitmap = "ビットマップを作成できません";
+
+// The failure to get memory for a picture, a list or a file, or for a size
+// no container can hold: a failed read like any other where reads fail
+// quietly, and this text where the error box shows it.
+inline constexpr const char* kOutOfMemory = "メモリが足りません";
+
+// Runs work with a lack of memory (std::bad_alloc, or std::length_error for
+// a size no container holds) turned into AppError(kOutOfMemory).
+template <class Work>
+decltype(auto) LackOfMemoryAsAppError(Work&& work) {
+  try {
+    return work();
+  } catch (const std::bad_alloc&) {
+    throw AppError(kOutOfMemory);
+  } catch (const std::length_error&) {
+    throw AppError(kOutOfMemory);
+  }
+}
+
+// The text a failure shows the user: its own, or kOutOfMemory for a lack of
+// memory, never the library's English name for it.
+std::string MessageOf(const std::exception& error);
 
 // pattern with its first "%s" or "%d" replaced by value.
 std::string FillIn(std::string_view pattern, std::string_view value);

@@ -7,6 +7,8 @@
 #include <exception>
 #include <string>
 
+#include "app/app_error.h"
+
 namespace Application {
 
 // The executable's file name up to its first ".", the rest in lower case.
@@ -39,7 +41,7 @@ void RunGuarded(Work&& work) {
   try {
     work();
   } catch (const std::exception& error) {
-    ShowErrorBox(error.what());
+    ShowErrorBox(MessageOf(error));
   }
 }
 

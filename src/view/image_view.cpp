@@ -1,5 +1,6 @@
 #include "view/image_view.h"
 
+#include "app/app_error.h"
 #include "app/application.h"
 #include "view/form1.h"
 
@@ -65,7 +66,7 @@ void TImage::OnPaint() {
   try {
     picture.Draw(memory, client);
   } catch (const std::exception& error) {
-    failure = error.what();
+    failure = MessageOf(error);
   }
   BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old);

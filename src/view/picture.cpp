@@ -58,6 +58,10 @@ Pixels ReadBitmap(const std::string& path) {
 }  // namespace
 
 void Picture::LoadFromFile(const std::string& path) {
+  LackOfMemoryAsAppError([&] { Load(path); });
+}
+
+void Picture::Load(const std::string& path) {
   PictureKind kind = KindOfExtension(path);
   std::string data = ReadWholeFile(path);
   PictureSize size;
@@ -197,7 +201,7 @@ void Picture::Draw(HDC dc, const RECT& bounds) {
       if (JpegScaleEighths(size_, wanted) > decodedEighths_) {
         auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(data_.data()), data_.size());
         try {
-          DecodeJpeg(bytes, wanted, full_);
+          LackOfMemoryAsAppError([&] { DecodeJpeg(bytes, wanted, full_); });
         } catch (const AppError& error) {
           failure_ = error.what();
           full_ = {};
@@ -230,7 +234,9 @@ void Picture::DrawPixels(HDC dc, const RECT& bounds, const Pixels& source) {
   int width = bounds.right - bounds.left;
   int height = bounds.bottom - bounds.top;
   if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0) return;
-  if (scaled_.width != width || scaled_.height != height) Resample(source, width, height, scaled_);
+  if (scaled_.width != width || scaled_.height != height) {
+    LackOfMemoryAsAppError([&] { Resample(source, width, height, scaled_); });
+  }
   BITMAPINFO format{};
   format.bmiHeader.biSize = sizeof format.bmiHeader;
   format.bmiHeader.biWidth = width;

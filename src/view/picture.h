@@ -45,6 +45,7 @@ class Picture {
   const std::string& DrawFailure() const { return failure_; }
 
  private:
+  void Load(const std::string& path);
   void Release();
   void DrawPixels(HDC dc, const RECT& bounds, const Pixels& source);
 

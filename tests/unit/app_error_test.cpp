@@ -29,3 +29,27 @@ TEST(ErrorBox, FillInReplacesThePlaceholder) {
 }
 
 }  // namespace
+
+// A lack of memory reads as a failure the program handles, in words the user
+// reads, never as the library's English name for it.
+TEST(ErrorBox, LackOfMemoryIsAFailureWithAJapaneseText) {
+  auto failureOf = [](auto&& work) -> std::string {
+    try {
+      LackOfMemoryAsAppError(work);
+    } catch (const AppError& error) {
+      return error.what();
+    }
+    return "(none)";
+  };
+  EXPECT_EQ(failureOf([] { throw std::bad_alloc(); }), kOutOfMemory);
+  EXPECT_EQ(failureOf([] { std::string().reserve(std::string().max_size() + 1); }), kOutOfMemory);
+  EXPECT_EQ(failureOf([] { throw AppError("ファイル a は開けません"); }), "ファイル a は開けません");
+  EXPECT_EQ(failureOf([] {}), "(none)");
+  EXPECT_THROW(LackOfMemoryAsAppError([] { throw std::out_of_range("x"); }), std::out_of_range);
+  EXPECT_EQ(LackOfMemoryAsAppError([] { return 7; }), 7);
+
+  EXPECT_EQ(MessageOf(std::bad_alloc()), kOutOfMemory);
+  EXPECT_EQ(MessageOf(std::length_error("vector::_M_default_append")), kOutOfMemory);
+  EXPECT_EQ(MessageOf(AppError("画像ファイル a は壊れています")), "画像ファイル a は壊れています");
+  EXPECT_EQ(ErrorBoxText(MessageOf(std::bad_alloc())), "メモリが足りません.");
+}
