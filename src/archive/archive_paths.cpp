@@ -1,6 +1,7 @@
 #include "archive/archive_paths.h"
 
 #include "app/path_rules.h"
+#include "app/shift_jis.h"
 
 bool IsArchiveMember(std::string_view entry) { return UpperCase(ExtensionOf(FolderOf(entry))) == ".LZH"; }
 
@@ -53,7 +54,11 @@ bool IsAbsoluteFolder(std::string_view folder) {
 std::vector<std::string> LibrarySearchFolders(std::string_view programFolder, std::string_view systemFolder,
                                               std::string_view windowsFolder, std::string_view pathVariable) {
   std::vector<std::string> folders;
-  for (std::string_view folder : {programFolder, systemFolder, windowsFolder}) {
+  std::string sixteenBitSystemFolder;
+  if (!windowsFolder.empty()) {
+    sixteenBitSystemFolder = std::string(windowsFolder) + (EndsInPathSeparator(windowsFolder) ? "" : "\\") + "System";
+  }
+  for (std::string_view folder : {programFolder, systemFolder, std::string_view(sixteenBitSystemFolder), windowsFolder}) {
     if (!folder.empty()) folders.emplace_back(folder);
   }
   std::size_t start = 0;

@@ -37,7 +37,8 @@ std::optional<std::string> ExtractionCommandLine(std::string_view archive, std::
 
 // The folders the platform searches for a library loaded by its bare name,
 // in its order, without the current folder: the program's folder, the
-// system folder, the Windows folder, then the folders of PATH that are
-// absolute (a relative one would be the current folder again).
+// system folder, the 16-bit system folder (the Windows folder's "System"),
+// the Windows folder, then the folders of PATH that are absolute (a
+// relative one would be the current folder again).
 std::vector<std::string> LibrarySearchFolders(std::string_view programFolder, std::string_view systemFolder,
                                               std::string_view windowsFolder, std::string_view pathVariable);

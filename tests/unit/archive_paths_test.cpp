@@ -67,9 +67,11 @@ TEST(ArchiveMember, ExtractionCommandQuotesPiecesWithSpacesOrALeadingDash) {
 TEST(ArchiveLibrary, SearchedInThePlatformsOrderButNeverInTheCurrentFolder) {
   EXPECT_EQ(LibrarySearchFolders("C:\\Program Files\\Tirvane", "C:\\Windows\\system32", "C:\\Windows",
                                  "C:\\Tools;.;;bin;\"C:\\Quoted Dir\";\\\\server\\share;..\\up;D:relative"),
-            (std::vector<std::string>{"C:\\Program Files\\Tirvane", "C:\\Windows\\system32", "C:\\Windows",
-                                      "C:\\Tools", "C:\\Quoted Dir", "\\\\server\\share"}));
+            (std::vector<std::string>{"C:\\Program Files\\Tirvane", "C:\\Windows\\system32", "C:\\Windows\\System",
+                                      "C:\\Windows", "C:\\Tools", "C:\\Quoted Dir", "\\\\server\\share"}));
   EXPECT_EQ(LibrarySearchFolders("C:\\a", "", "", ""), std::vector<std::string>{"C:\\a"});
+  EXPECT_EQ(LibrarySearchFolders("C:\\a", "C:\\W\\system32", "C:\\W\\", ""),
+            (std::vector<std::string>{"C:\\a", "C:\\W\\system32", "C:\\W\\System", "C:\\W\\"}));
 }
 
 }  // namespace
