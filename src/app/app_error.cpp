@@ -26,11 +26,10 @@ std::string ErrorBoxText(std::string_view message) {
   return text;
 }
 
-std::string ApplicationTitle(std::string_view exeFileName) {
-  std::string title(exeFileName.substr(0, exeFileName.find('.')));
-  if (title.empty()) return title;
-  for (std::size_t i = CharLengthAt(title, 0); i < title.size(); i += CharLengthAt(title, i)) {
-    if (CharLengthAt(title, i) == 1 && title[i] >= 'A' && title[i] <= 'Z') title[i] += 'a' - 'A';
-  }
-  return title;
+std::string ApplicationTitle(std::string_view exeFileName,
+                             const std::function<std::string(std::string_view)>& lowerCase) {
+  std::string_view title = exeFileName.substr(0, exeFileName.find('.'));
+  if (title.empty()) return {};
+  std::size_t first = std::min(CharLengthAt(title, 0), title.size());
+  return std::string(title.substr(0, first)) + lowerCase(title.substr(first));
 }

@@ -2,6 +2,7 @@
 // The one kind of failure the program reports: its text is the message the
 // user sees in the general error box, as Shift-JIS bytes.
 
+#include <functional>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -46,5 +47,7 @@ std::string FillIn(std::string_view pattern, std::string_view value);
 std::string ErrorBoxText(std::string_view message);
 
 // The application's title from the executable's file name: the text up to
-// its first ".", every character after the first in lower case.
-std::string ApplicationTitle(std::string_view exeFileName);
+// its first ".", every character after the first in lower case, as
+// lowerCase (the platform's, for the user's code page) makes it.
+std::string ApplicationTitle(std::string_view exeFileName,
+                             const std::function<std::string(std::string_view)>& lowerCase);

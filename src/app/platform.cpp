@@ -39,7 +39,11 @@ bool FolderExists(const std::string& path) {
 }
 
 std::string ApplicationTitleOfThisProgram() {
-  return ApplicationTitle(FileNameOf(ExecutablePath()));
+  return ApplicationTitle(FileNameOf(ExecutablePath()), [](std::string_view text) {
+    std::string lower(text);
+    if (!lower.empty()) CharLowerBuffA(lower.data(), static_cast<DWORD>(lower.size()));
+    return lower;
+  });
 }
 
 int ScreenDpi(bool across) {

@@ -14,12 +14,18 @@ TEST(ErrorBox, FullStopAfterTextsEndingAboveTheDot) {
   EXPECT_EQ(ErrorBoxText(""), "");
 }
 
-TEST(ErrorBox, ApplicationTitleFromExecutableName) {
-  EXPECT_EQ(ApplicationTitle("Tirvane.exe"), "Tirvane");
-  EXPECT_EQ(ApplicationTitle("TIRVANE.EXE"), "Tirvane");
-  EXPECT_EQ(ApplicationTitle("my.APP.exe"), "my");
-  EXPECT_EQ(ApplicationTitle("Foo"), "Foo");
-  EXPECT_EQ(ApplicationTitle("表ABC.exe"), "表abc");
+// The platform lowers the rest; here a stand-in marks what it was given.
+TEST(ErrorBox, ApplicationTitleLowersAllButTheFirstCharacter) {
+  auto lower = [](std::string_view text) { return "<" + std::string(text) + ">"; };
+  EXPECT_EQ(ApplicationTitle("Tirvane.exe", lower), "T<irvane>");
+  EXPECT_EQ(ApplicationTitle("my.APP.exe", lower), "m<y>");
+  EXPECT_EQ(ApplicationTitle("F", lower), "F<>");
+  EXPECT_EQ(ApplicationTitle(".exe", lower), "");
+  // A double-byte first character stays whole.
+  EXPECT_EQ(ApplicationTitle("表ABC.exe", lower), "表<ABC>");
+  EXPECT_EQ(ApplicationTitle("ＡＢ.exe", lower), "Ａ<Ｂ>");
+  // A lead byte cut off by the "." is passed on as it is.
+  EXPECT_EQ(ApplicationTitle("\x83", lower), "\x83<>");
 }
 
 TEST(ErrorBox, FillInReplacesThePlaceholder) {
