@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The first argument picks the route: "-r" and /R set a random entry of the
-# stored list as the wallpaper and end without saving; -x and /? only
+# stored list as the wallpaper and end without saving, and a picked entry
+# that cannot be read saves the whole state as an exit does; -x and /? only
 # restore; a folder named -r is scanned; a .Pvl keeps its path as the list
 # name; an archive fills the list; an archive member becomes the wallpaper
 # and its extracted copy stays. From the window, Ctrl+W composes what is
@@ -37,6 +38,20 @@ cp "$WORK/three.pvl" "$WORK/ビ.pvl"
 (cd "$WORK" && drive run-exact "\"$exe\" ビ.pvl")
 [ -e "$wallpaper" ] || fail "a list named ビ.pvl does not lead to the random pick"
 check_same_bytes "and ends without saving" "$WORK/settings.before" "$INI"
+
+# A picked entry that cannot be read: the settings, the list and the
+# temporary folder are saved and cleared as at an exit.
+printf 'C:\\pics\\gone.jpg\n' > "$WORK/gone.pvl"
+write_sjis "$INI" '[MySystem]\r\nListName=%s\r\nItemIndex=5\r\n' "$(winpath "$WORK/gone.pvl")"
+mkdir -p "$USER_DIR/Temp/Tirvane"
+touch "$USER_DIR/Temp/Tirvane/left.jpg"
+(cd "$WORK" && drive run-exact "\"$exe\" -r")
+check "the state is saved" "$(winpath "$WORK/gone.pvl") | 0" "$(setting ListName) | $(setting ItemIndex)"
+[ -n "$(setting Dir)" ] || fail "no Dir saved"
+check "the list is saved" 'C:\pics\gone.jpg' "$(tr -d '\r' < "$WORK/gone.pvl")"
+[ "$(tail -c 2 "$WORK/gone.pvl" | xxd -p)" == 0d0a ] || fail "the list was not written again"
+[ ! -e "$USER_DIR/Temp/Tirvane" ] || fail "the temporary folder stays"
+cp "$WORK/settings.before" "$INI"
 
 rm -f "$wallpaper"
 for option in -x '/?'; do
