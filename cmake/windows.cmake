@@ -64,7 +64,8 @@ target_link_options(tvdriver PRIVATE -static)
 # the program has taken an input event.
 add_library(tvhook SHARED tests/e2e/taken_hook.cpp)
 set_target_properties(tvhook PROPERTIES PREFIX "" OUTPUT_NAME tvhook)
-target_compile_options(tvhook PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables -fno-stack-protector)
+target_compile_options(tvhook PRIVATE -fno-exceptions -fno-asynchronous-unwind-tables -fno-stack-protector
+  -ffreestanding -fno-tree-loop-distribute-patterns)
 # The 32-bit linker sees the stdcall entry under its decorated name; the
 # hook is exported under its plain one.
 if(TARGET_ARCH STREQUAL "x86_64")

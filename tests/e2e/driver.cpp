@@ -6,7 +6,7 @@
 //          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
 //          | folder-shown | folder-accept [PATH]
 //          | run-exact COMMAND-LINE | desktop-value NAME | dialog-name
-//          | link PATH | windows | hold PATH
+//          | link PATH | windows | hold PATH | menu
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 //
@@ -185,6 +185,25 @@ class TakenWitness {
   TakenWitness& operator=(const TakenWitness&) = delete;
 
   bool Ready() const { return hook_ != nullptr; }
+
+  // The program's menu bar as the hook reads it inside the program's thread.
+  bool ReadMenu(HWND main, std::wstring& text) {
+    constexpr DWORD kChars = 32768;
+    wchar_t name[64];
+    swprintf(name, 64, L"tvdriver-menu-%x", static_cast<unsigned>(mark_));
+    HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kChars * sizeof(wchar_t), name);
+    swprintf(name, 64, L"tvdriver-menu-read-%x", static_cast<unsigned>(mark_));
+    HANDLE read = CreateEventW(nullptr, TRUE, FALSE, name);
+    auto* view = shared ? static_cast<const wchar_t*>(MapViewOfFile(shared, FILE_MAP_READ, 0, 0, 0)) : nullptr;
+    bool answered = view && read &&
+                    PostMessageW(main, RegisterWindowMessageW(L"tvdriver-read-menu"), mark_, 0) &&
+                    WaitForSingleObject(read, kActingTime) == WAIT_OBJECT_0;
+    if (answered) text.assign(view, wcsnlen(view, kChars));
+    if (view) UnmapViewOfFile(view);
+    if (read) CloseHandle(read);
+    if (shared) CloseHandle(shared);
+    return answered;
+  }
 
   // Sends the events, the last one marked, and waits until the program has
   // taken it, or has ended: a program that quits takes nothing more. The
@@ -517,6 +536,11 @@ int Run(const std::vector<std::wstring>& args) {
     ShowWindow(main, SW_MAXIMIZE);
     if (!WaitFor([main] { return IsZoomed(main) != FALSE; }, kActingTime)) return Fail("not maximized");
     return SettleMain(main, "maximizing");
+  } else if (verb == L"menu") {
+    TakenWitness witness(GetWindowThreadProcessId(main, nullptr));
+    std::wstring menu;
+    if (!witness.Ready() || !witness.ReadMenu(main, menu)) return Fail("cannot read the menu");
+    std::fputs(Narrow(menu).c_str(), stdout);
   } else if (verb == L"command") {
     return RunCommand(main, static_cast<WORD>(std::stoi(arg(1))));
   } else if (verb == L"keys") {

@@ -3,16 +3,91 @@
 // thread). The driver marks that event's extra information with a value
 // and names an event after it; when the program's thread takes a message
 // so marked, the hook signals that event. The program itself is unchanged.
-// Built without the C runtime: the system loads and unloads this library
-// around every call of the hook.
+// The same hook reads the program's menu bar on the driver's request, from
+// inside the program's thread: the platform lets no other process read a
+// menu. Built without the C runtime: the system loads and unloads this
+// library around every call of the hook.
 #include <windows.h>
 
 extern "C" BOOL WINAPI TakenHookEntry(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+
+namespace {
+
+// Appends text to out, never past end; false once it is full.
+bool Put(wchar_t*& out, wchar_t* end, const wchar_t* text) {
+  while (*text) {
+    if (out + 1 >= end) return false;
+    *out++ = *text++;
+  }
+  *out = L'\0';
+  return true;
+}
+
+// One line per item: a menu's caption, then each of its items indented by
+// two blanks as "caption|shortcut|enabled" (or "disabled"), a separator as
+// "-". The item text's tab separates caption and shortcut.
+void WriteMenu(HMENU bar, wchar_t* out, wchar_t* end) {
+  int menus = GetMenuItemCount(bar);
+  for (int m = 0; m < menus; ++m) {
+    wchar_t text[256];
+    GetMenuStringW(bar, static_cast<UINT>(m), text, 256, MF_BYPOSITION);
+    Put(out, end, text);
+    Put(out, end, L"\n");
+    HMENU popup = GetSubMenu(bar, m);
+    int items = popup ? GetMenuItemCount(popup) : 0;
+    for (int i = 0; i < items; ++i) {
+      UINT state = GetMenuState(popup, static_cast<UINT>(i), MF_BYPOSITION);
+      if (state & MF_SEPARATOR) {
+        Put(out, end, L"  -\n");
+        continue;
+      }
+      GetMenuStringW(popup, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+      for (wchar_t* c = text; *c; ++c) {
+        if (*c == L'\t') *c = L'|';
+      }
+      Put(out, end, L"  ");
+      Put(out, end, text);
+      bool tabbed = false;
+      for (wchar_t* c = text; *c; ++c) tabbed = tabbed || *c == L'|';
+      Put(out, end, tabbed ? L"|" : L"||");
+      Put(out, end, (state & (MF_GRAYED | MF_DISABLED)) ? L"disabled\n" : L"enabled\n");
+    }
+  }
+}
+
+// The driver's request: the message's wParam names a shared buffer and an
+// event by the driver's mark.
+void AnswerMenuRequest(const MSG& request) {
+  wchar_t name[64];
+  wsprintfW(name, L"tvdriver-menu-%x", static_cast<unsigned>(request.wParam));
+  HANDLE shared = OpenFileMappingW(FILE_MAP_WRITE, FALSE, name);
+  if (!shared) return;
+  constexpr int kChars = 32768;
+  if (auto* text = static_cast<wchar_t*>(MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, kChars * sizeof(wchar_t)))) {
+    text[0] = L'\0';
+    HWND window = request.hwnd;
+    while (GetParent(window)) window = GetParent(window);
+    if (HMENU bar = GetMenu(window)) WriteMenu(bar, text, text + kChars);
+    UnmapViewOfFile(text);
+  }
+  CloseHandle(shared);
+  wsprintfW(name, L"tvdriver-menu-read-%x", static_cast<unsigned>(request.wParam));
+  if (HANDLE done = OpenEventW(EVENT_MODIFY_STATE, FALSE, name)) {
+    SetEvent(done);
+    CloseHandle(done);
+  }
+}
+
+}  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK TakenHook(int code, WPARAM removed, LPARAM message) {
   // A pointer move is not a witness: moves are merged on the way, and the
   // move that comes with a marked button event would signal too early.
   const MSG* taken = reinterpret_cast<const MSG*>(message);
+  if (code == HC_ACTION && removed == PM_REMOVE && taken->message >= 0xC000 &&
+      taken->message == RegisterWindowMessageW(L"tvdriver-read-menu")) {
+    AnswerMenuRequest(*taken);
+  }
   if (code == HC_ACTION && removed == PM_REMOVE && taken->message != WM_MOUSEMOVE && taken->message != WM_NCMOUSEMOVE) {
     if (LPARAM mark = GetMessageExtraInfo()) {
       wchar_t name[64];
