@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Open adds a new picture without selecting it and finds one already listed
 # in any letter case; the mouse steps through the list; Ctrl+Up and Ctrl+Down
-# move the selected entry and take every Ctrl key; Delete and Clear.
+# move the selected entry and take every Ctrl key, and move nothing without a
+# selection, when a left click selects and shows the first entry; Delete,
+# down to the only entry, and Clear.
 source "$(dirname "$0")/../lib.sh"
 
 list=$WORK/three.pvl
@@ -11,6 +13,20 @@ mkdir -p "$DATA_DIR"
 write_sjis "$INI" '[MySystem]\r\nListName=%s\r\nItemIndex=-1\r\n' "$(winpath "$list")"
 shown() { drive caption | sed 's/ (200x123).*(/ (/'; }
 entries() { drive entries | tr '\n' ' '; }
+
+start
+drive keys ctrl+up
+drive keys ctrl+down
+check "Ctrl+Up and Ctrl+Down with no selection move nothing" 'C:\p0.jpg C:\p1.jpg C:\p2.jpg C:\p3.jpg | -1' \
+  "$(entries)| $(drive selected)"
+drive click 400 100 right
+check "a right click with no selection changes nothing" "-1 hidden" "$(drive selected) $(drive view | cut -d' ' -f1)"
+drive click 400 100
+check "a left click with no selection selects and shows the first entry" '0 [three]C:\p0.jpg (1/4)' \
+  "$(drive selected) $(shown)"
+drive close
+drive gone
+write_sjis "$INI" '[MySystem]\r\nListName=%s\r\nItemIndex=-1\r\n' "$(winpath "$list")"
 
 start
 drive keys ctrl+o
@@ -64,6 +80,12 @@ check "Delete on an empty list removes nothing" "-1" "$(drive selected)"
 drive click 400 100 right
 drive click 400 100
 check "the left button with no selection selects nothing in an empty list" "-1" "$(drive selected)"
+drive keys ctrl+o
+drive dialog-accept 'C:\new.jpg'
+drive click 400 100
+drive keys del
+check "deleting the only entry leaves an empty list, nothing selected, the view hidden" "0 -1 hidden" \
+  "$(drive entries | wc -l) $(drive selected) $(drive view | cut -d' ' -f1)"
 drive close
 drive gone
 check "the cleared list is saved as an empty file" "0" "$(stat -c %s "$list")"
