@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Open Archive lists an archive's .bmp and .jpg members in archive order, from
 # subfolders too and with Shift-JIS names; a shown member's extracted copy is
-# deleted after a good read and kept after a bad one. Without the archive
+# deleted after a good read and kept after a bad one. A second archive's
+# pictures are appended and the first of the whole list shown; a file not
+# ending in .lzh adds nothing. Without the archive
 # library nothing is added, and one planted in the current folder is not used.
 source "$(dirname "$0")/../lib.sh"
 
@@ -39,6 +41,21 @@ drive keys down
 check "a member that cannot be read stays selected" "3" "$(drive selected)"
 check "the view collapses" "0" "$(drive view | cut -d' ' -f4)"
 check "its extracted copy is kept" "not a picture" "$(cat "$temp/broken.jpg")"
+
+second="$WORK/my archives/second.lzh"
+cp "$SAMPLES/small.jpg" "$files/second.jpg"
+bash "$TIRVANE_SOURCE/tests/archives/make_archive.sh" "$second" 1 "$files" second.jpg
+drive keys ctrl+z
+drive dialog-accept "$(winpath "$second")"
+check "a second archive is appended" "5 | $(winpath "$second")\second.jpg" \
+  "$(drive entries | wc -l) | $(drive entries | tail -n 1)"
+check "and the first of the whole list is shown" "0 | [新規]$at\photos/2001/Beach.JPG (800x600)" \
+  "$(drive selected) | $(drive caption | sed 's/x[0-9.]*(.*//')"
+cp "$second" "$WORK/my archives/second.lha"
+drive keys down
+drive keys ctrl+z
+drive dialog-accept "$(winpath "$WORK/my archives/second.lha")"
+check "a file not ending in .lzh adds nothing and shows nothing new" "5 | 1" "$(drive entries | wc -l) | $(drive selected)"
 drive close
 drive gone
 
