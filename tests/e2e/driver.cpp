@@ -6,7 +6,7 @@
 //          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
 //          | folder-shown | folder-accept [PATH]
 //          | run-exact COMMAND-LINE | desktop-value NAME | dialog-name
-//          | link PATH | windows | hold PATH | menu
+//          | link PATH | windows | hold PATH | menu | dialog-filter
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 //
@@ -32,6 +32,7 @@
 namespace {
 
 constexpr int kNameField = 1148;  // the file name box of the common dialogs
+constexpr int kTypeField = 1136;  // and their file type list
 constexpr int kMessageText = 0xFFFF;
 // Long enough for a loaded machine, short enough to fail within a test's time.
 constexpr int kActingTime = 30000;
@@ -546,9 +547,18 @@ int Run(const std::vector<std::wstring>& args) {
   } else if (verb == L"keys") {
     return SendKeys(main, arg(1));
   } else if (verb == L"dialog-accept" || verb == L"dialog-enter" || verb == L"dialog-cancel" ||
-             verb == L"dialog-name") {
+             verb == L"dialog-name" || verb == L"dialog-filter") {
     HWND dialog = WaitFor(OwnedDialog, kActingTime);
     if (!dialog) return Fail("no dialog");
+    if (verb == L"dialog-filter") {
+      // The file type chosen, as the list shows it.
+      HWND types = GetDlgItem(dialog, kTypeField);
+      LRESULT chosen = types ? SendMessageW(types, CB_GETCURSEL, 0, 0) : CB_ERR;
+      if (chosen == CB_ERR) return Fail("no file type chosen");
+      std::wstring text(static_cast<std::size_t>(SendMessageW(types, CB_GETLBTEXTLEN, chosen, 0)) + 1, L'\0');
+      text.resize(static_cast<std::size_t>(SendMessageW(types, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(text.data()))));
+      return Print(Narrow(text)), 0;
+    }
     if (verb == L"dialog-cancel") {
       PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
       return WaitGone(dialog);
