@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Ctrl+L with the unsaved-list name 新規.pvl asks for a name; the same name in
-# other letter case is an ordinary name and is saved at once.
+# other letter case, or a full path ending in it, is an ordinary name and is
+# saved at once. Save list as over an existing file replaces it without a
+# question; cancelled, it leaves the list's name and the caption.
 source "$(dirname "$0")/../lib.sh"
 
 mkdir -p "$DATA_DIR"
@@ -21,3 +23,31 @@ drive keys ctrl+l
 drive no-dialog 1500
 check "other letter case saves directly" "新規.PVL" "$(ls "$WORK" | grep -i pvl)"
 drive close
+drive gone
+
+mkdir -p "$WORK/full"
+full=$(winpath "$WORK/full/新規.pvl")
+printf 'C:\\a.jpg\r\n' > "$WORK/full/新規.pvl"
+write_sjis "$INI" '[MySystem]\r\nListName=%s\r\n' "$full"
+start
+drive keys ctrl+c
+drive keys ctrl+l
+drive no-dialog 1500
+check "a full path ending in 新規.pvl saves directly" "0" "$(stat -c %s "$WORK/full/新規.pvl")"
+caption=$(drive caption)
+drive keys ctrl+alt+l
+drive dialog-cancel
+check "cancelled save as keeps the caption" "$caption" "$(drive caption)"
+drive keys ctrl+o
+drive dialog-accept "$(winpath "$SAMPLES/small.jpg")"
+drive keys ctrl+l
+drive no-dialog 1500
+check "and the list's name: Ctrl+L saves there" "$(winpath "$SAMPLES/small.jpg")" \
+  "$(iconv -f CP932 -t UTF-8 "$WORK/full/新規.pvl" | tr -d '\r')"
+echo "an older list" > "$WORK/full/other.pvl"
+drive keys ctrl+alt+l
+drive dialog-accept "$(winpath "$WORK/full/other.pvl")"
+check "save as replaces an existing file without a question" "$(winpath "$SAMPLES/small.jpg")" \
+  "$(iconv -f CP932 -t UTF-8 "$WORK/full/other.pvl" | tr -d '\r')"
+check "and names the list" "$(winpath "$WORK/full/other.pvl")" "$(drive close && setting ListName)"
+drive gone
