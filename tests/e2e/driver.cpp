@@ -6,7 +6,7 @@
 //          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
 //          | folder-shown | folder-accept [PATH]
 //          | run-exact COMMAND-LINE | desktop-value NAME | dialog-name
-//          | link PATH | windows | hold PATH | menu | dialog-filter
+//          | link PATH | windows | hold PATH | menu | dialog-filter | away-and-back
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 //
@@ -533,6 +533,24 @@ int Run(const std::vector<std::wstring>& args) {
     if (arg(3) == L"right") return PressAndRelease(main, MOUSEEVENTF_RIGHTDOWN, at, at, 0);
     if (arg(3) == L"middle") return PressAndRelease(main, MOUSEEVENTF_MIDDLEDOWN, at, at, 0);
     return PressAndRelease(main, MOUSEEVENTF_LEFTDOWN, at, at, 0);
+  } else if (verb == L"away-and-back") {
+    // Another program's window comes to the front, then the program's again,
+    // as when the user switches to another program and back.
+    HWND other = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+    if (!other) return Fail("cannot make another window");
+    SetForegroundWindow(other);
+    bool away = WaitFor(
+        [other] {
+          MSG message;
+          while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+          return GetForegroundWindow() == other;
+        },
+        kActingTime);
+    if (!away || !Settled(main)) return DestroyWindow(other), Fail("the other window does not come to the front");
+    DestroyWindow(other);
+    if (!BringToFront(main)) return Fail("the window does not come back to the front");
+    return SettleMain(main, "coming back");
   } else if (verb == L"maximize") {
     ShowWindow(main, SW_MAXIMIZE);
     if (!WaitFor([main] { return IsZoomed(main) != FALSE; }, kActingTime)) return Fail("not maximized");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Open Archive lists an archive's .bmp and .jpg members in archive order, from
 # subfolders too and with Shift-JIS names; a shown member's extracted copy is
-# deleted after a good read and kept after a bad one. A second archive's
+# deleted after a good read and kept after a bad one, and extracted again by
+# a resize but not by coming back from another program. A second archive's
 # pictures are appended and the first of the whole list shown; a file not
 # ending in .lzh adds nothing. Without the archive
 # library nothing is added, and one planted in the current folder is not used.
@@ -41,6 +42,14 @@ drive keys down
 check "a member that cannot be read stays selected" "3" "$(drive selected)"
 check "the view collapses" "0" "$(drive view | cut -d' ' -f4)"
 check "its extracted copy is kept" "not a picture" "$(cat "$temp/broken.jpg")"
+
+# Switching to another program and back shows nothing afresh; a resize
+# shows the entry afresh, extracting the member again.
+rm "$temp/broken.jpg"
+drive away-and-back
+[ ! -e "$temp/broken.jpg" ] || fail "coming back from another program showed the entry again"
+drive maximize
+check_eventually "a resize extracts the member again" "not a picture" cat "$temp/broken.jpg"
 
 second="$WORK/my archives/second.lzh"
 cp "$SAMPLES/small.jpg" "$files/second.jpg"
