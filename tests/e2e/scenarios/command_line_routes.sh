@@ -43,6 +43,8 @@ check_same_bytes "and ends without saving" "$WORK/settings.before" "$INI"
 # temporary folder are saved and cleared as at an exit.
 printf 'C:\\pics\\gone.jpg\n' > "$WORK/gone.pvl"
 write_sjis "$INI" '[MySystem]\r\nListName=%s\r\nItemIndex=5\r\n' "$(winpath "$WORK/gone.pvl")"
+chmod -R u+w "$USER_DIR/Temp/Tirvane" 2>/dev/null || true
+rm -rf "$USER_DIR/Temp/Tirvane"
 mkdir -p "$USER_DIR/Temp/Tirvane"
 touch "$USER_DIR/Temp/Tirvane/left.jpg"
 (cd "$WORK" && drive run-exact "\"$exe\" -r")
