@@ -4,6 +4,7 @@
 //          | keys ctrl+alt+l | dialog-accept PATH | dialog-enter FOLDER | dialog-cancel
 //          | message-box | no-dialog MS | maximize | close | gone | lock PATH UNTIL
 //          | client | list-width | view | drag X1 Y1 X2 Y2 | click X Y [left|right|middle]
+//          | press X1 Y1 X2 Y2 | release X Y
 //          | folder-shown | folder-accept [PATH]
 //          | run-exact COMMAND-LINE | desktop-value NAME | dialog-name
 //          | link PATH | windows | hold PATH | menu | dialog-filter | away-and-back
@@ -527,6 +528,24 @@ int Run(const std::vector<std::wstring>& args) {
     if (!BringToFront(main)) return Fail("the window does not come to the front");
     POINT from{std::stoi(arg(1)), std::stoi(arg(2))}, to{std::stoi(arg(3)), std::stoi(arg(4))};
     return PressAndRelease(main, MOUSEEVENTF_LEFTDOWN, from, to, 4);
+  } else if (verb == L"press" || verb == L"release") {
+    // A drag in two verbs, to see the program in the middle of it: the left
+    // button pressed at one point and moved to another, then released.
+    if (!BringToFront(main)) return Fail("the window does not come to the front");
+    POINT from{std::stoi(arg(1)), std::stoi(arg(2))};
+    TakenWitness witness(GetWindowThreadProcessId(main, nullptr));
+    if (!witness.Ready()) return Fail("cannot follow the program's input");
+    DWORD button = verb == L"press" ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    if (!witness.SendAndWaitTaken({MouseAt(main, from, button)}, main)) return Fail("the program did not take the button");
+    if (int failed = SettleMain(main, "the button")) return failed;
+    if (verb == L"release") return 0;
+    POINT to{std::stoi(arg(3)), std::stoi(arg(4))};
+    std::vector<INPUT> moves;
+    for (int step = 1; step <= 4; ++step) {
+      moves.push_back(MouseAt(main, {from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4}, 0));
+    }
+    SendInput(static_cast<UINT>(moves.size()), moves.data(), sizeof(INPUT));
+    return SettleMain(main, "the moves");
   } else if (verb == L"click") {
     if (!BringToFront(main)) return Fail("the window does not come to the front");
     POINT at{std::stoi(arg(1)), std::stoi(arg(2))};

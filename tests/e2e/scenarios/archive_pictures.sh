@@ -2,7 +2,8 @@
 # Open Archive lists an archive's .bmp and .jpg members in archive order, from
 # subfolders too and with Shift-JIS names; a shown member's extracted copy is
 # deleted after a good read and kept after a bad one, and extracted again by
-# a resize but not by coming back from another program. A second archive's
+# a resize or at the end of a splitter drag, but not during the drag or on
+# coming back from another program. A second archive's
 # pictures are appended and the first of the whole list shown; a file not
 # ending in .lzh adds nothing. Without the archive
 # library nothing is added, and one planted in the current folder is not used.
@@ -50,6 +51,14 @@ drive away-and-back
 [ ! -e "$temp/broken.jpg" ] || fail "coming back from another program showed the entry again"
 drive maximize
 check_eventually "a resize extracts the member again" "not a picture" cat "$temp/broken.jpg"
+# So does the end of a splitter drag, and nothing in its middle.
+rm "$temp/broken.jpg"
+drive press 170 100 240 100
+[ ! -e "$temp/broken.jpg" ] || fail "the splitter drag showed the entry again before its end"
+check "the list keeps its width during the drag" "169" "$(drive list-width)"
+drive release 240 100
+check_eventually "the end of a splitter drag extracts it again" "not a picture" cat "$temp/broken.jpg"
+check "and the list has its new width" "239" "$(drive list-width)"
 
 second="$WORK/my archives/second.lzh"
 cp "$SAMPLES/small.jpg" "$files/second.jpg"

@@ -71,6 +71,8 @@ check "Ctrl+Up on the first entry and Ctrl+End are taken" 'C:\p3.jpg C:\p0.jpg C
 drive keys shift+ctrl+down
 check "Ctrl+Shift+Down is the list's own, shown as the user's selection" '1 [three]C:\p0.jpg (2/3)' \
   "$(drive selected) $(shown)"
+drive keys alt+up
+check "Alt+Up is not taken as a move" 'C:\p3.jpg C:\p0.jpg C:\p1.jpg | 1' "$(entries)| $(drive selected)"
 
 drive keys ctrl+c
 check "clearing empties the list" "" "$(drive entries)"
