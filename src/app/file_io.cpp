@@ -19,6 +19,10 @@ class FileHandle {
   FileHandle& operator=(const FileHandle&) = delete;
   bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
   HANDLE Get() const { return handle_; }
+  void Reset(HANDLE handle) {
+    Close();
+    handle_ = handle;
+  }
   bool Close() {
     bool closed = !IsOpen() || CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
@@ -47,33 +51,29 @@ bool MoveOver(const std::string& from, const std::string& to) {
 }
 
 // A new file beside path, made by us rather than by GetTempFileNameA, which
-// refuses folders longer than 246 bytes. Empty when none can be made there.
-std::string MakeSiblingFile(const std::string& path) {
+// refuses folders longer than 246 bytes, and left open in file for writing.
+// Empty when none can be made there.
+std::string MakeSiblingFile(const std::string& path, FileHandle& file) {
   std::string folder = FolderOf(path);
   std::string stem = (folder.empty() ? std::string(".") : folder) + "\\~tv";
-  static unsigned counter = 0;
+  static unsigned long counter = 0;
   for (int attempt = 0; attempt < 64; ++attempt) {
     char unique[16];
-    std::snprintf(unique, sizeof unique, "%08lX", (GetTickCount() + GetCurrentProcessId() * 7919u + ++counter) & 0xFFFFFFFFul);
+    std::snprintf(unique, sizeof unique, "%08lX", GetTickCount() ^ (GetCurrentProcessId() << 16) ^ ++counter);
     std::string sibling = stem + unique + ".tmp";
     if (sibling.size() >= MAX_PATH) return {};
-    HANDLE made = CreateFileA(sibling.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (made != INVALID_HANDLE_VALUE) {
-      CloseHandle(made);
-      return sibling;
-    }
+    file.Reset(CreateFileA(sibling.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.IsOpen()) return sibling;
     if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) return {};
   }
   return {};
 }
 
-// Writes bytes to the file at path, made anew or emptied, and flushes them.
-// Throws the creation error when it cannot be opened, the write error when a
-// byte does not reach it.
-void WriteFileAt(const std::string& path, std::string_view bytes, DWORD creation, const std::string& shownPath) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, creation, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) throw CreateError(shownPath);
-  if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get()) || !file.Close()) throw WriteError();
+// Writes bytes to the open file, flushes and closes it; false when a byte
+// does not reach it.
+bool WriteAndClose(FileHandle& file, std::string_view bytes) {
+  bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+  return file.Close() && written;
 }
 
 // Puts sibling in path's place in one step; the old file's hidden and system
@@ -115,28 +115,22 @@ std::string ReadWholeFile(const std::string& path) {
 
 void ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   if (path.empty() || FolderExists(path)) throw CreateError(path);
-  std::string sibling = MakeSiblingFile(path);
+  FileHandle file(INVALID_HANDLE_VALUE);
+  std::string sibling = MakeSiblingFile(path, file);
   if (!sibling.empty()) {
-    try {
-      WriteFileAt(sibling, bytes, TRUNCATE_EXISTING, path);
-    } catch (const AppError&) {
-      DeleteFileA(sibling.c_str());
-      throw;
-    }
-    if (PutInPlace(sibling, path)) return;
+    bool written = WriteAndClose(file, bytes);
+    if (written && PutInPlace(sibling, path)) return;
+    DeleteFileA(sibling.c_str());
+    if (!written) throw WriteError();
   }
   // No file could be made or put beside it (a folder path too long for a
   // second name, a folder where files may be rewritten but not made): the
-  // file is written where it is, as a plain save would.
-  struct RemoveSibling {
-    const std::string& sibling;
-    ~RemoveSibling() {
-      if (!sibling.empty()) DeleteFileA(sibling.c_str());
-    }
-  } removeSibling{sibling};
-  // Windows refuses to open a read-only file for writing; said here too,
-  // since a file system may let the owner do it.
+  // file is written where it is, as a plain save would. Windows refuses to
+  // open a read-only file for writing; said here too, since a file system
+  // may let the owner do it.
   DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) throw CreateError(path);
-  WriteFileAt(path, bytes, CREATE_ALWAYS, path);
+  file.Reset(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsOpen()) throw CreateError(path);
+  if (!WriteAndClose(file, bytes)) throw WriteError();
 }

@@ -234,9 +234,7 @@ void Picture::DrawPixels(HDC dc, const RECT& bounds, const Pixels& source) {
   int width = bounds.right - bounds.left;
   int height = bounds.bottom - bounds.top;
   if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0) return;
-  if (scaled_.width != width || scaled_.height != height) {
-    LackOfMemoryAsAppError([&] { Resample(source, width, height, scaled_); });
-  }
+  if (scaled_.width != width || scaled_.height != height) Resample(source, width, height, scaled_);
   BITMAPINFO format{};
   format.bmiHeader.biSize = sizeof format.bmiHeader;
   format.bmiHeader.biWidth = width;
