@@ -15,8 +15,11 @@ build: setup
 run: build
 	@bash scripts/run.sh
 
+# The fuzzers' runs and coverage are printed after ctest's own summary.
 test: build
-	@ctest --test-dir build/native --output-on-failure -j2
+	@rm -f build/native/fuzz/*.summary
+	@status=0; ctest --test-dir build/native --output-on-failure -j2 || status=$$?; \
+	  cat build/native/fuzz/*.summary 2>/dev/null; exit $$status
 
 # Prints the speed figures; optimized and without sanitizers.
 bench: build

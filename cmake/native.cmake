@@ -48,24 +48,53 @@ endif()
 add_executable(view_pipeline bench/view_pipeline.cpp)
 target_link_libraries(view_pipeline PRIVATE tirvane_portable)
 
-# A libFuzzer target over the stand-in, built with clang (GCC has no
-# libFuzzer) and run for a bounded time on a copy of the test archives.
+# The libFuzzer targets: a build of their own with clang (tests/fuzz), each
+# run for a bounded time from the seeds kept beside it. All of them together
+# run for about 3 minutes of one core.
 find_program(CLANGXX clang++)
 if(CLANGXX)
-  set(FUZZER "${CMAKE_BINARY_DIR}/lzh_fuzzer")
-  list(TRANSFORM STANDIN_SOURCES PREPEND "${CMAKE_SOURCE_DIR}/" OUTPUT_VARIABLE FUZZ_SOURCES)
-  add_custom_command(OUTPUT "${FUZZER}"
-    COMMAND "${CLANGXX}" -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all
-      -I "${CMAKE_SOURCE_DIR}/src" ${LHASA_CFLAGS} "${CMAKE_SOURCE_DIR}/tests/fuzz/lzh_fuzzer.cpp" ${FUZZ_SOURCES}
-      ${LHASA_LDFLAGS} -o "${FUZZER}"
-    DEPENDS tests/fuzz/lzh_fuzzer.cpp ${STANDIN_SOURCES} src/archive/unlha32/lzh_archive.h
-      src/archive/unlha32/unlha_command.h src/app/shift_jis.h
-    COMMAND_EXPAND_LISTS VERBATIM)
-  add_custom_target(fuzzer ALL DEPENDS "${FUZZER}")
-  add_test(NAME fuzz.lzh_archive COMMAND bash -c
-    "rm -rf corpus && mkdir corpus && cp '${TEST_ARCHIVES}'/*.lzh corpus/ && '${FUZZER}' -max_total_time=30 -rss_limit_mb=2048 -print_final_stats=1 corpus"
-    WORKING_DIRECTORY "${CMAKE_BINARY_DIR}")
-  set_tests_properties(fuzz.lzh_archive PROPERTIES TIMEOUT 120)
+  include(ExternalProject)
+  find_program(CLANG clang)
+  set(FUZZ_ARGS -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=${CLANG} -DCMAKE_CXX_COMPILER=${CLANGXX})
+  ExternalProject_Add(fuzzers SOURCE_DIR "${CMAKE_SOURCE_DIR}/tests/fuzz" BINARY_DIR "${CMAKE_BINARY_DIR}/fuzzers"
+    CMAKE_ARGS ${FUZZ_ARGS} INSTALL_COMMAND "" BUILD_ALWAYS ON USES_TERMINAL_BUILD ON)
+  set(FUZZ_RUN bash "${CMAKE_SOURCE_DIR}/tests/fuzz/run_fuzzer.sh")
+  set(FUZZ_WORK "${CMAKE_BINARY_DIR}/fuzz")
+  set(SEEDS "${CMAKE_SOURCE_DIR}/tests/fuzz/seeds")
+  function(fuzz_test name seconds)
+    add_test(NAME fuzz.${name} COMMAND ${FUZZ_RUN} ${name} "${CMAKE_BINARY_DIR}/fuzzers/${name}_fuzzer" ${seconds}
+      "${FUZZ_WORK}" ${ARGN})
+    set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT 180 SKIP_RETURN_CODE 77)
+  endfunction()
+  foreach(name list_codec settings_values command_line path_rules extraction_command)
+    fuzz_test(${name} 15 "${SEEDS}/${name}")
+  endforeach()
+  fuzz_test(wallpaper 15 "${SEEDS}/wallpaper")
+  fuzz_test(jpeg 30 "${SEEDS}/jpeg")
+  # The archives made at build time, and the smaller ones of other archivers.
+  file(GLOB LHASA_ARCHIVES "${LHASA_TEST_ARCHIVES}/*/*.lzh")
+  set(LHASA_SMALL_ARCHIVES "")
+  foreach(archive ${LHASA_ARCHIVES})
+    file(SIZE "${archive}" bytes)
+    if(bytes LESS 4096)
+      list(APPEND LHASA_SMALL_ARCHIVES "${archive}")
+    endif()
+  endforeach()
+  fuzz_test(lzh 30 "${TEST_ARCHIVES}" ${LHASA_SMALL_ARCHIVES})
+
+  # The wallpaper's sizes again as 32-bit code, where the machine runs it.
+  if(EXISTS "${CMAKE_SOURCE_DIR}/build/deps/runs-32bit")
+    file(STRINGS "${CMAKE_SOURCE_DIR}/build/deps/runs-32bit" RUNS_32BIT LIMIT_COUNT 1)
+  endif()
+  if(RUNS_32BIT STREQUAL "yes")
+    ExternalProject_Add(fuzzers32 SOURCE_DIR "${CMAKE_SOURCE_DIR}/tests/fuzz" BINARY_DIR "${CMAKE_BINARY_DIR}/fuzzers32"
+      CMAKE_ARGS ${FUZZ_ARGS} -DFUZZ_32BIT_ONLY=ON -DCMAKE_C_FLAGS=-m32 -DCMAKE_CXX_FLAGS=-m32
+        -DCMAKE_EXE_LINKER_FLAGS=-m32
+      INSTALL_COMMAND "" BUILD_ALWAYS ON USES_TERMINAL_BUILD ON)
+    add_test(NAME fuzz32.wallpaper COMMAND ${FUZZ_RUN} wallpaper32 "${CMAKE_BINARY_DIR}/fuzzers32/wallpaper_fuzzer" 15
+      "${FUZZ_WORK}" "${SEEDS}/wallpaper")
+    set_tests_properties(fuzz32.wallpaper PROPERTIES TIMEOUT 180 SKIP_RETURN_CODE 77)
+  endif()
 endif()
 
 include(GoogleTest)

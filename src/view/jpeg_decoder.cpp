@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr long kMostDecoderMemory = 1L << 30;
+
 // libjpeg reports errors through a callback that must not return; it jumps
 // back to the frame that set up the decoder, which then throws. The frames
 // in between are libjpeg's own C code and the decoder holds no C++ object
@@ -43,6 +45,11 @@ class Decompressor {
     errors_.base.output_message = &Silent;
     errors_.message[0] = '\0';
     jpeg_create_decompress(&info_);
+    // A few hundred bytes can announce a 65535 x 65535 progressive picture,
+    // whose coefficients libjpeg would otherwise take gigabytes for before
+    // reading any of them. This bound still holds those of a 300-megapixel
+    // photo; beyond it libjpeg stops with "no backing store".
+    info_.mem->max_memory_to_use = kMostDecoderMemory;
   }
   ~Decompressor() { jpeg_destroy_decompress(&info_); }
   Decompressor(const Decompressor&) = delete;
@@ -50,7 +57,11 @@ class Decompressor {
 
   jpeg_decompress_struct* Info() { return &info_; }
   ErrorManager& Errors() { return errors_; }
-  [[noreturn]] void Throw() const { throw AppError(errors_.message); }
+  [[noreturn]] void Throw() const {
+    const int code = errors_.base.msg_code;
+    if (code == JERR_OUT_OF_MEMORY || code == JERR_NO_BACKING_STORE) throw AppError(kOutOfMemory);
+    throw AppError(errors_.message);
+  }
 
  private:
   jpeg_decompress_struct info_{};

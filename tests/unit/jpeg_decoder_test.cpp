@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -131,6 +132,24 @@ TEST(JpegDecoder, DamagedDataFailsWithLibjpegsMessage) {
   EXPECT_EQ(ErrorOf(cut), "Premature end of JPEG file");
   EXPECT_EQ(ErrorOf(std::vector<std::uint8_t>(100, 0x41)), "Not a JPEG file: starts with 0x41 0x41");
   EXPECT_EQ(ErrorOf(data), "");
+}
+
+// A file of a few hundred bytes whose header announces a huge progressive
+// picture is a lack of memory at once, not gigabytes taken for its
+// coefficients; a large real photo still decodes.
+TEST(JpegDecoder, HugeAnnouncedProgressivePicturesAreALackOfMemory) {
+  auto data = Encode(16, 16, JCS_RGB, {1, 2, 3}, true);
+  const std::uint8_t startOfFrame[] = {0xFF, 0xC2};
+  auto frame = std::search(data.begin(), data.end(), std::begin(startOfFrame), std::end(startOfFrame));
+  ASSERT_NE(frame, data.end());
+  for (int i : {5, 7}) frame[i] = 0x75, frame[i + 1] = 0x30;  // 30000 x 30000
+  EXPECT_EQ(ErrorOf(data), std::string(kOutOfMemory));
+
+  auto photo = Encode(6000, 4000, JCS_RGB, {200, 100, 50}, true);
+  Pixels pixels;
+  DecodeJpeg(photo, {750, 500}, pixels);
+  EXPECT_EQ(pixels.width, 750);
+  ExpectColour(pixels, 50, 100, 200);
 }
 
 }  // namespace
