@@ -83,6 +83,12 @@ target_include_directories(win_tests PRIVATE src ${LIBJPEG_ROOT}/include)
 target_link_libraries(win_tests PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
 target_link_options(win_tests PRIVATE -static)
 
+# Lists and extracts archives through UNLHA32.dll as the program calls it.
+add_executable(unlha_probe tests/win/unlha_probe.cpp ${PORTABLE_SOURCES} src/app/platform.cpp src/archive/lha_unit.cpp)
+target_include_directories(unlha_probe PRIVATE src ${LIBJPEG_ROOT}/include)
+target_link_libraries(unlha_probe PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
+target_link_options(unlha_probe PRIVATE -static)
+
 # The JPEG view pipeline's figures for this target, run under Wine by make bench.
 add_executable(view_pipeline bench/view_pipeline.cpp ${PORTABLE_SOURCES})
 target_include_directories(view_pipeline PRIVATE src ${LIBJPEG_ROOT}/include)

@@ -53,6 +53,8 @@ class Reader {
   }
   int Headers() const { return headers_; }
   std::size_t Read(std::uint8_t* buffer, std::size_t size) { return lha_reader_read(reader_, buffer, size); }
+  // Decodes the current member to its end, checking its length and CRC.
+  bool Check() { return lha_reader_check(reader_, nullptr, nullptr) != 0; }
   // An archive of no members is a single end byte.
   bool EmptyArchive() {
     std::rewind(file_.get());
@@ -205,15 +207,33 @@ std::optional<std::vector<std::string>> ListLzhMembers(const std::string& archiv
   return names;
 }
 
+namespace {
+
+// The first file member of that stored name.
+LHAFileHeader* FindMember(Reader& reader, std::string_view memberName) {
+  while (LHAFileHeader* header = reader.Next()) {
+    auto name = StoredMemberName({header->raw_data, header->raw_data_len}, header->header_level);
+    if (name && *name == memberName) return header;
+  }
+  return nullptr;
+}
+
+// The Macintosh archiver puts a MacBinary header before some members' data;
+// lhasa strips it from what it gives, while the length and CRC in the
+// archive cover the data with it. So lhasa's own check, on a second pass
+// over the member, decides whether such a member is sound.
+bool MacintoshMemberChecks(const std::string& archivePath, std::string_view memberName) {
+  Reader reader(archivePath);
+  return reader.Opened() && FindMember(reader, memberName) && reader.Check();
+}
+
+}  // namespace
+
 ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view memberName, std::string folder,
                                std::uint64_t room) {
   Reader reader(archivePath);
   if (!reader.Opened()) return ExtractResult::NoArchive;
-  LHAFileHeader* header = nullptr;
-  while ((header = reader.Next())) {
-    auto name = StoredMemberName({header->raw_data, header->raw_data_len}, header->header_level);
-    if (name && *name == memberName) break;
-  }
+  LHAFileHeader* header = FindMember(reader, memberName);
   if (!header) return ExtractResult::NoMember;
   // Only the LZH archivers' own methods are decoded. lhasa also reads the
   // -pm0- to -pm2- members of a CP/M-era archiver's ".pma" files, which no
@@ -244,7 +264,9 @@ ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view 
     written = written && std::fwrite(buffer.data(), 1, got, out.get()) == got;
   }
   written = std::fclose(out.release()) == 0 && written;
-  bool sound = total == header->length && crc == header->crc;
+  const bool sound = header->os_type == LHA_OS_TYPE_MACOS
+                         ? total <= header->length && MacintoshMemberChecks(archivePath, memberName)
+                         : total == header->length && crc == header->crc;
   // A damaged member leaves no file: not the broken data, and not an older
   // file of that name that a caller would take for this member.
   std::remove(target.c_str());
