@@ -11,6 +11,7 @@ set(PORTABLE_SOURCES
   src/app/settings_values.cpp
   src/archive/archive_paths.cpp
   src/list/list_codec.cpp
+  src/view/bitmap_header.cpp
   src/view/fit.cpp
   src/view/jpeg_decoder.cpp
   src/view/picture_caption.cpp

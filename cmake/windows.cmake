@@ -29,6 +29,7 @@ set(WINDOWS_SOURCES
   src/view/form1.cpp
   src/view/image_view.cpp
   src/view/load_picture.cpp
+  src/view/bitmap_file.cpp
   src/view/picture.cpp
   src/view/save_copy.cpp
   src/view/splitter.cpp
@@ -88,6 +89,13 @@ add_executable(unlha_probe tests/win/unlha_probe.cpp ${PORTABLE_SOURCES} src/app
 target_include_directories(unlha_probe PRIVATE src ${LIBJPEG_ROOT}/include)
 target_link_libraries(unlha_probe PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
 target_link_options(unlha_probe PRIVATE -static)
+
+# Reads bitmap files as the program reads them.
+add_executable(bitmap_probe tests/win/bitmap_probe.cpp ${PORTABLE_SOURCES} src/app/file_io.cpp src/app/platform.cpp
+  src/view/bitmap_file.cpp)
+target_include_directories(bitmap_probe PRIVATE src ${LIBJPEG_ROOT}/include)
+target_link_libraries(bitmap_probe PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
+target_link_options(bitmap_probe PRIVATE -static)
 
 # The JPEG view pipeline's figures for this target, run under Wine by make bench.
 add_executable(view_pipeline bench/view_pipeline.cpp ${PORTABLE_SOURCES})

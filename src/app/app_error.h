@@ -21,6 +21,8 @@ inline constexpr const char* kCannotMakeBitmap = "ビットマップを作成で
 // no container can hold: a failed read like any other where reads fail
 // quietly, and this text where the error box shows it.
 inline constexpr const char* kOutOfMemory = "メモリが足りません";
+// A picture file that cannot be read as its kind; %s is its path.
+inline constexpr const char* kDamagedPicture = "画像ファイル %s は壊れています";
 
 // Runs work with a lack of memory (std::bad_alloc, or std::length_error for
 // a size no container holds) turned into AppError(kOutOfMemory).

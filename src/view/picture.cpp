@@ -8,12 +8,12 @@
 #include "app/file_io.h"
 #include "app/path_rules.h"
 #include "app/platform.h"
+#include "view/bitmap_file.h"
 #include "view/resample.h"
 
 namespace {
 
 constexpr const char* kUnknownKind = "画像形式が不明です (%s)";
-constexpr const char* kDamaged = "画像ファイル %s は壊れています";
 
 PictureKind KindOfExtension(const std::string& path) {
   std::string extension = UpperCase(ExtensionOf(path));
@@ -28,31 +28,6 @@ PictureKind KindOfExtension(const std::string& path) {
 std::uint16_t Word(const std::string& data, std::size_t at) {
   return static_cast<std::uint16_t>(static_cast<unsigned char>(data[at]) |
                                     static_cast<unsigned char>(data[at + 1]) << 8);
-}
-
-// All pixels of a bitmap file, as 32-bit rows top down.
-Pixels ReadBitmap(const std::string& path) {
-  auto bitmap = static_cast<HBITMAP>(
-      LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-  if (!bitmap) throw AppError(FillIn(kDamaged, path));
-  BITMAP info{};
-  GetObjectA(bitmap, sizeof info, &info);
-  Pixels pixels;
-  pixels.Resize(info.bmWidth, info.bmHeight);
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = info.bmWidth;
-  format.bmiHeader.biHeight = -info.bmHeight;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  HDC screen = GetDC(nullptr);
-  int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.bgrx.data(), &format,
-                       DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  DeleteObject(bitmap);
-  if (rows != info.bmHeight) throw AppError(FillIn(kDamaged, path));
-  return pixels;
 }
 
 }  // namespace
@@ -75,18 +50,18 @@ void Picture::Load(const std::string& path) {
       size = ReadJpegHeader(bytes);
       break;
     case PictureKind::Bitmap:
-      full = ReadBitmap(path);
+      full = ReadBitmap(path, bytes);
       size = {full.width, full.height};
       break;
     case PictureKind::Icon: {
       // The first image of the icon directory; a size byte of 0 means 256.
       if (data.size() < 22 || Word(data, 0) != 0 || Word(data, 2) != 1 || Word(data, 4) == 0) {
-        throw AppError(FillIn(kDamaged, path));
+        throw AppError(FillIn(kDamagedPicture, path));
       }
       size.width = static_cast<unsigned char>(data[6]) ? static_cast<unsigned char>(data[6]) : 256;
       size.height = static_cast<unsigned char>(data[7]) ? static_cast<unsigned char>(data[7]) : 256;
       icon = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, size.width, size.height, LR_LOADFROMFILE));
-      if (!icon) throw AppError(FillIn(kDamaged, path));
+      if (!icon) throw AppError(FillIn(kDamagedPicture, path));
       break;
     }
     case PictureKind::EnhMetafile: {
@@ -94,7 +69,7 @@ void Picture::Load(const std::string& path) {
       ENHMETAHEADER header{};
       if (!metafile || !GetEnhMetaFileHeader(metafile, sizeof header, &header)) {
         if (metafile) DeleteEnhMetaFile(metafile);
-        throw AppError(FillIn(kDamaged, path));
+        throw AppError(FillIn(kDamagedPicture, path));
       }
       // The frame is given in hundredths of a millimetre.
       size.width = MulDiv(header.rclFrame.right - header.rclFrame.left, ScreenDpi(true), 2540);
@@ -106,15 +81,15 @@ void Picture::Load(const std::string& path) {
       // holds the bounds in units of which "inch" make an inch.
       constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
       if (data.size() <= 22 || (Word(data, 0) | static_cast<std::uint32_t>(Word(data, 2)) << 16) != kPlaceableKey) {
-        throw AppError(FillIn(kDamaged, path));
+        throw AppError(FillIn(kDamagedPicture, path));
       }
       int width = static_cast<std::int16_t>(Word(data, 10)) - static_cast<std::int16_t>(Word(data, 6));
       int height = static_cast<std::int16_t>(Word(data, 12)) - static_cast<std::int16_t>(Word(data, 8));
       int inch = Word(data, 14);
-      if (inch == 0) throw AppError(FillIn(kDamaged, path));
+      if (inch == 0) throw AppError(FillIn(kDamagedPicture, path));
       METAFILEPICT picture{MM_ANISOTROPIC, MulDiv(width, 2540, inch), MulDiv(height, 2540, inch), nullptr};
       metafile = SetWinMetaFileBits(static_cast<UINT>(data.size() - 22), bytes.data() + 22, nullptr, &picture);
-      if (!metafile) throw AppError(FillIn(kDamaged, path));
+      if (!metafile) throw AppError(FillIn(kDamagedPicture, path));
       size.width = MulDiv(width, ScreenDpi(true), inch);
       size.height = MulDiv(height, ScreenDpi(false), inch);
       break;

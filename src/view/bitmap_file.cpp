@@ -1,0 +1,38 @@
+#include "view/bitmap_file.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/app_error.h"
+#include "view/bitmap_header.h"
+
+// The platform turns the pixels of every depth and compression into
+// 32-bit ones.
+Pixels ReadBitmap(const std::string& path, std::span<const std::uint8_t> data) {
+  auto source = ReadBitmapSource(data);
+  if (!source) throw AppError(FillIn(kDamagedPicture, path));
+  Pixels pixels;
+  pixels.Resize(source->width, source->height);
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = source->width;
+  format.bmiHeader.biHeight = -source->height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!bitmap) throw AppError(kCannotMakeBitmap);
+  HDC dc = CreateCompatibleDC(nullptr);
+  int rows = SetDIBits(dc, bitmap, 0, static_cast<UINT>(source->height), source->bits.data(),
+                       reinterpret_cast<const BITMAPINFO*>(source->info.data()), DIB_RGB_COLORS);
+  GdiFlush();
+  if (rows > 0) std::memcpy(pixels.bgrx.data(), bits, pixels.bgrx.size());
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+  if (rows <= 0) throw AppError(FillIn(kDamagedPicture, path));
+  for (std::size_t i = 3; i < pixels.bgrx.size(); i += 4) pixels.bgrx[i] = 0;
+  return pixels;
+}
+
