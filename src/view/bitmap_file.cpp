@@ -1,11 +1,22 @@
 #include "view/bitmap_file.h"
 
-#include <windows.h>
-
 #include <cstring>
 
 #include "app/app_error.h"
 #include "view/bitmap_header.h"
+
+HBITMAP CreateBgrxSection(int width, int height, void** bits) {
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = width;
+  format.bmiHeader.biHeight = height;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, bits, nullptr, 0);
+  if (!bitmap) throw AppError(kCannotMakeBitmap);
+  return bitmap;
+}
 
 // The platform turns the pixels of every depth and compression into
 // 32-bit ones.
@@ -14,16 +25,8 @@ Pixels ReadBitmap(const std::string& path, std::span<const std::uint8_t> data) {
   if (!source) throw AppError(FillIn(kDamagedPicture, path));
   Pixels pixels;
   pixels.Resize(source->width, source->height);
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = source->width;
-  format.bmiHeader.biHeight = -source->height;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) throw AppError(kCannotMakeBitmap);
+  HBITMAP bitmap = CreateBgrxSection(source->width, -source->height, &bits);
   HDC dc = CreateCompatibleDC(nullptr);
   int rows = SetDIBits(dc, bitmap, 0, static_cast<UINT>(source->height), source->bits.data(),
                        reinterpret_cast<const BITMAPINFO*>(source->info.data()), DIB_RGB_COLORS);

@@ -7,6 +7,7 @@
 #include "app/app_error.h"
 #include "app/app_state.h"
 #include "app/file_io.h"
+#include "view/bitmap_file.h"
 #include "view/pixels.h"
 #include "view/form1.h"
 #include "wallpaper/bmp_file.h"
@@ -25,16 +26,8 @@ using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
 std::string ComposeBitmap(Picture& picture, int width, int height) {
   std::string rows(PixelBytes(width, height), '\0');
   if (rows.empty()) return rows;
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = width;
-  format.bmiHeader.biHeight = height;  // bottom-up, as the file keeps them
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) throw AppError(kCannotMakeBitmap);
+  HBITMAP bitmap = CreateBgrxSection(width, height, &bits);  // bottom-up, as the file keeps them
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, bitmap);
   struct Release {

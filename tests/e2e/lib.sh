@@ -115,6 +115,15 @@ check_same_bytes_eventually() {
   echo "ok: $1"
 }
 
+# run_probe OUTPUT PROGRAM ARGUMENTS...: runs a test program of the build
+# under Wine, its output into OUTPUT; fails when it ends with a status.
+run_probe() {
+  local out=$1 program=$2 status=0
+  shift 2
+  wine "$TIRVANE_EXE_DIR/$program" "$@" >"$out" 2>>"$WORK/wine.log" </dev/null || status=$?
+  [ $status -eq 0 ] || fail "$program ended with status $status"
+}
+
 # start [EXE] ARGUMENTS...: starts the program in the work folder and waits
 # for its window and for what it does on being shown.
 start() {

@@ -11,10 +11,7 @@ python3 "$TIRVANE_SOURCE/tests/e2e/material/bitmaps.py" "$WORK/bitmaps"
 mkdir -p "$WORK/out"
 files=()
 while read -r name _; do files+=("$(winpath "$WORK/bitmaps/$name.bmp")"); done <"$WORK/bitmaps/expected.txt"
-status=0
-wine "$TIRVANE_EXE_DIR/bitmap_probe.exe" "$(winpath "$WORK/out")" "${files[@]}" \
-  >"$WORK/probe.txt" 2>>"$WORK/wine.log" </dev/null || status=$?
-[ $status -eq 0 ] || fail "the probe ended with status $status"
+run_probe "$WORK/probe.txt" bitmap_probe.exe "$(winpath "$WORK/out")" "${files[@]}"
 
 python3 - "$WORK" <<'PY'
 import sys

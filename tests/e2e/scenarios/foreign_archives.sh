@@ -26,10 +26,7 @@ while IFS= read -r -d '' archive; do
   k=$((k + 1))
 done < <(find "${sources[0]}" -path '*/pmarc*' -prune -o -type f \( -name '*.lzh' -o -name '*.lzs' \) -print0 | sort -z)
 
-status=0
-wine "$TIRVANE_EXE_DIR/unlha_probe.exe" "$(winpath "$WORK/ours")" "${archives[@]}" \
-  >"$WORK/probe.sjis" 2>>"$WORK/wine.log" </dev/null || status=$?
-[ $status -eq 0 ] || fail "the probe ended with status $status"
+run_probe "$WORK/probe.sjis" unlha_probe.exe "$(winpath "$WORK/ours")" "${archives[@]}"
 
 python3 - "$WORK" <<'PY'
 import os, sys
