@@ -31,6 +31,7 @@ set(WINDOWS_SOURCES
   src/view/load_picture.cpp
   src/view/bitmap_file.cpp
   src/view/picture.cpp
+  src/view/png_icon.cpp
   src/view/save_copy.cpp
   src/view/splitter.cpp
   src/wallpaper/kabegami.cpp
@@ -42,7 +43,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE
 
 add_executable(Tirvane WIN32 ${PORTABLE_SOURCES} ${WINDOWS_SOURCES} res/tirvane.rc)
 target_include_directories(Tirvane PRIVATE src ${LIBJPEG_ROOT}/include)
-target_link_libraries(Tirvane PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a comdlg32 shell32 ole32 uuid gdi32 user32)
+target_link_libraries(Tirvane PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a comdlg32 shell32 ole32 uuid windowscodecs gdi32 user32)
 target_link_options(Tirvane PRIVATE -static -mwindows)
 set_source_files_properties(res/tirvane.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/res/tirvane.ico;${CMAKE_SOURCE_DIR}/res/home_glyph.bmp;${CMAKE_SOURCE_DIR}/res/tirvane.manifest")

@@ -5,29 +5,13 @@
 #include <shlobj.h>
 
 
+#include "app/com_reference.h"
 #include "app/path_rules.h"
 #include "app/platform.h"
 #include "view/file_dialog.h"
 #include "view/form1.h"
 
 namespace {
-
-// Releases a COM interface on every way out.
-template <class Interface>
-class ComReference {
- public:
-  ComReference() = default;
-  ~ComReference() {
-    if (pointer_) pointer_->Release();
-  }
-  ComReference(const ComReference&) = delete;
-  ComReference& operator=(const ComReference&) = delete;
-  Interface* operator->() const { return pointer_; }
-  void** Out() { return reinterpret_cast<void**>(&pointer_); }
-
- private:
-  Interface* pointer_ = nullptr;
-};
 
 // The Send To folder, or nothing when the shell cannot name it.
 std::string SendToFolder() {

@@ -9,6 +9,7 @@
 #include "app/path_rules.h"
 #include "app/platform.h"
 #include "view/bitmap_file.h"
+#include "view/png_icon.h"
 #include "view/resample.h"
 
 namespace {
@@ -60,7 +61,11 @@ void Picture::Load(const std::string& path) {
       }
       size.width = static_cast<unsigned char>(data[6]) ? static_cast<unsigned char>(data[6]) : 256;
       size.height = static_cast<unsigned char>(data[7]) ? static_cast<unsigned char>(data[7]) : 256;
-      icon = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, size.width, size.height, LR_LOADFROMFILE));
+      if (auto png = FirstPngImage(bytes); !png.empty()) {
+        icon = IconFromPng(png);
+      } else {
+        icon = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, size.width, size.height, LR_LOADFROMFILE));
+      }
       if (!icon) throw AppError(FillIn(kDamagedPicture, path));
       break;
     }

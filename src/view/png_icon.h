@@ -1,0 +1,17 @@
+#pragma once
+// Icon images stored as PNG (the 256 x 256 ones), made icons through the
+// platform's imaging component. Wine's own icon loading swaps red and blue
+// in PNG images without an alpha channel; decoding them to 32-bit pixels
+// with alpha first draws them as they are on every system.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+
+// The PNG image of the icon file's first directory entry; empty when that
+// entry is no PNG image or lies outside the file.
+std::span<const std::uint8_t> FirstPngImage(std::span<const std::uint8_t> iconFile);
+
+// The icon, or nullptr when the platform cannot decode the image.
+HICON IconFromPng(std::span<const std::uint8_t> png);
