@@ -9,6 +9,8 @@ import os
 import struct
 import sys
 
+from dib_rows import pack_indices
+
 W, H = 7, 5
 # A picture of 7 x 5 pixels in colours every depth here holds exactly.
 PALETTE = [(0, 0, 0), (255, 255, 255), (255, 0, 0), (0, 128, 0), (0, 0, 255), (255, 255, 0), (128, 0, 128),
@@ -26,19 +28,7 @@ def stride(bits):
 
 
 def pack_rows(rows, bits, top_down):
-    out = b''
-    for row in (rows if top_down else rows[::-1]):
-        value, used, line = 0, 0, bytearray()
-        for v in row:
-            value = value << bits | v
-            used += bits
-            if used == 8:
-                line.append(value)
-                value, used = 0, 0
-        if used:
-            line.append(value << (8 - used))
-        out += bytes(line) + b'\0' * (stride(bits) - len(line))
-    return out
+    return b''.join(pack_indices(row, bits) for row in (rows if top_down else rows[::-1]))
 
 
 def file_header(size, offset):

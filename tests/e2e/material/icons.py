@@ -10,6 +10,8 @@ import struct
 import sys
 import zlib
 
+from dib_rows import pack_indices, padded_stride
+
 BLUE, RED = (0, 0, 255), (255, 0, 0)
 
 
@@ -17,8 +19,7 @@ def colour(x, size):
     return BLUE if x < size // 2 else RED
 
 
-def stride(width, bits):
-    return (width * bits + 31) // 32 * 4
+stride = padded_stride
 
 
 def bmp_entry(size, bits):
@@ -31,22 +32,11 @@ def bmp_entry(size, bits):
         palette = b''
     rows = b''
     for y in range(size):
-        line = bytearray()
         if bits <= 8:
-            value, used = 0, 0
-            for x in range(size):
-                value = value << bits | (0 if x < size // 2 else 1)
-                used += bits
-                if used == 8:
-                    line.append(value)
-                    value, used = 0, 0
-            if used:
-                line.append(value << (8 - used))
+            rows += pack_indices([0 if x < size // 2 else 1 for x in range(size)], bits)
         else:
-            for x in range(size):
-                r, g, b = colour(x, size)
-                line += bytes((b, g, r)) + (b'\xff' if bits == 32 else b'')
-        rows += bytes(line) + b'\0' * (stride(size, bits) - len(line))
+            line = b''.join(bytes(colour(x, size)[::-1]) + (b'\xff' if bits == 32 else b'') for x in range(size))
+            rows += line + b'\0' * (stride(size, bits) - len(line))
     mask = b'\0' * stride(size, 1) * size  # all opaque
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, bits, 0, len(rows) + len(mask), 0, 0,
                          len(palette) // 4, 0)
