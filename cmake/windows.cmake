@@ -9,6 +9,7 @@ set(LIBJPEG_ROOT "${CMAKE_SOURCE_DIR}/build/deps/${TARGET_ARCH}" CACHE PATH "lib
 set(WINDOWS_SOURCES
   src/app/application.cpp
   src/app/file_io.cpp
+  src/app/folder_entries.cpp
   src/app/lifecycle.cpp
   src/app/main.cpp
   src/app/platform.cpp
@@ -110,7 +111,7 @@ if(TARGET_ARCH STREQUAL "x86_64")
   target_link_options(bare_walk PRIVATE -static)
   add_executable(gathering_bench bench/gathering.cpp ${PORTABLE_SOURCES} src/app/application.cpp
     src/app/file_io.cpp src/app/platform.cpp src/archive/archive_entries.cpp src/archive/lha_unit.cpp
-    src/list/folder_scan.cpp src/list/list_file.cpp src/list/picture_list.cpp)
+    src/app/folder_entries.cpp src/list/folder_scan.cpp src/list/list_file.cpp src/list/picture_list.cpp)
   target_include_directories(gathering_bench PRIVATE src ${LIBJPEG_ROOT}/include)
   target_link_libraries(gathering_bench PRIVATE ${LIBJPEG_ROOT}/lib/libjpeg.a shell32 ole32)
   target_link_options(gathering_bench PRIVATE -static)

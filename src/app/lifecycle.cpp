@@ -8,6 +8,7 @@
 #include "app/app_state.h"
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/folder_entries.h"
 #include "app/folders.h"
 #include "app/path_rules.h"
 #include "app/platform.h"
@@ -55,12 +56,11 @@ void ShowGatheredList() {
 }
 
 void Dispatch(const std::string& argument) {
-  std::string extension = UpperCase(ExtensionOf(argument));
-  if (extension == ".LZH") {
+  if (HasExtension(argument, ".lzh")) {
     Form1->ListBox1.Clear();
     AddArchivePictures(Form1->ListBox1, argument);
     ShowGatheredList();
-  } else if (extension == ".PVL") {
+  } else if (HasExtension(argument, ".pvl")) {
     // A list given by the shell: its failures leave the window as it is.
     try {
       ListName = argument;
@@ -178,23 +178,17 @@ void SaveState() {
 
 void DeleteTree(const std::string& folder) {
   Application::ProcessMessages();
-  WIN32_FIND_DATAA found;
-  HANDLE listing = FindFirstFileA((folder + "\\*.*").c_str(), &found);
-  if (listing != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = found.cFileName;
-      std::string path = folder + "\\" + name;
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
-      } else if (IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) {
-        // A junction or link to a folder goes, what it leads to stays.
-        RemoveDirectoryA(path.c_str());
-      } else if (name != "." && name != "..") {
-        DeleteTree(path);
-      }
-    } while (FindNextFileA(listing, &found));
-    FindClose(listing);
-  }
+  ForEachEntry(folder + "\\*.*", [&](const WIN32_FIND_DATAA& found) {
+    std::string path = folder + "\\" + found.cFileName;
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      DeleteFileA(path.c_str());
+    } else if (IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) {
+      // A junction or link to a folder goes, what it leads to stays.
+      RemoveDirectoryA(path.c_str());
+    } else {
+      DeleteTree(path);
+    }
+  });
   if (FolderExists(folder)) RemoveDirectoryA(folder.c_str());
 }
 

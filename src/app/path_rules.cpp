@@ -56,6 +56,10 @@ std::string BaseNameOf(std::string_view path) {
   return ChangeExtension(FileNameOf(path), "");
 }
 
+bool HasExtension(std::string_view path, std::string_view extension) {
+  return UpperCase(ExtensionOf(path)) == UpperCase(extension);
+}
+
 std::string UpperCase(std::string_view text) {
   std::string result(text);
   for (std::size_t i = 0; i < result.size(); i += CharLengthAt(result, i)) {

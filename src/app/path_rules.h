@@ -22,6 +22,10 @@ std::string ChangeExtension(std::string_view path, std::string_view extension);
 std::string BaseNameOf(std::string_view path);
 
 
+// True when the path's extension is extension ("." included), in any case
+// of its single-byte letters: HasExtension("A.LzH", ".lzh").
+bool HasExtension(std::string_view path, std::string_view extension);
+
 // The text with its single-byte letters in upper case, as the Japanese
 // locale upper-cases: double-byte characters stay as they are.
 std::string UpperCase(std::string_view text);

@@ -3,7 +3,7 @@
 #include "app/path_rules.h"
 #include "app/shift_jis.h"
 
-bool IsArchiveMember(std::string_view entry) { return UpperCase(ExtensionOf(FolderOf(entry))) == ".LZH"; }
+bool IsArchiveMember(std::string_view entry) { return HasExtension(FolderOf(entry), ".lzh"); }
 
 std::string NameAfterLastSlash(std::string_view text) {
   // "/" is never the second byte of a double-byte character.
@@ -12,8 +12,7 @@ std::string NameAfterLastSlash(std::string_view text) {
 }
 
 bool IsListedPictureName(std::string_view name) {
-  std::string extension = UpperCase(ExtensionOf(name));
-  return extension == ".BMP" || extension == ".JPG";
+  return HasExtension(name, ".bmp") || HasExtension(name, ".jpg");
 }
 
 std::string MemberNameFromRecord(const char (&record)[kEntryRecordSize]) {

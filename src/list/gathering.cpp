@@ -38,7 +38,7 @@ void TForm1::OpenLzhFile() {
   auto path = ShowFileDialog(Handle(), OpenDialog1, lastArchiveName);
   if (!path) return;
   lastArchiveName = *path;
-  if (UpperCase(ExtensionOf(*path)) != ".LZH") return;
+  if (!HasExtension(*path, ".lzh")) return;
   AddArchivePictures(ListBox1, *path);
   SetCaption(std::to_string(ListBox1.Count()));
   ListBox1.Select(0);

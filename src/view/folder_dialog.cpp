@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/folder_entries.h"
 #include "app/folders.h"
 #include "app/path_rules.h"
 #include "view/resource_ids.h"
@@ -26,18 +27,9 @@ void SortNames(std::vector<std::string>& names) {
 
 FolderContents ListFolder(const std::string& folder) {
   FolderContents contents;
-  WIN32_FIND_DATAA found;
-  HANDLE listing = FindFirstFileA(SubfolderOf(folder, "*.*").c_str(), &found);
-  if (listing == INVALID_HANDLE_VALUE) return contents;
-  do {
-    std::string name = found.cFileName;
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      contents.files.push_back(name);
-    } else if (name != "." && name != "..") {
-      contents.folders.push_back(name);
-    }
-  } while (FindNextFileA(listing, &found));
-  FindClose(listing);
+  ForEachEntry(SubfolderOf(folder, "*.*"), [&](const WIN32_FIND_DATAA& found) {
+    (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? contents.folders : contents.files).push_back(found.cFileName);
+  });
   SortNames(contents.folders);
   SortNames(contents.files);
   return contents;

@@ -162,7 +162,7 @@ std::string PlaceableMetafile(HENHMETAFILE metafile) {
 
 void Picture::SaveToFile(const std::string& path) const {
   if (kind_ == PictureKind::None) return;
-  bool asWindowsMetafile = kind_ == PictureKind::EnhMetafile && UpperCase(ExtensionOf(path)) == ".WMF";
+  bool asWindowsMetafile = kind_ == PictureKind::EnhMetafile && HasExtension(path, ".wmf");
   ReplaceWholeFile(path, asWindowsMetafile ? PlaceableMetafile(metafile_) : data_);
 }
 

@@ -48,13 +48,14 @@ HICON IconFromPng(std::span<const std::uint8_t> png) {
       height > kMostSide) {
     return nullptr;
   }
+  // Every pixel's alpha decides; the mask lets all of them through. Taken
+  // before the bitmap, so that a lack of memory leaves no bitmap behind.
+  const std::vector<std::uint8_t> zeros((width + 15) / 16 * 2 * height, 0);
   void* bits = nullptr;
   HBITMAP colour = CreateBgrxSection(static_cast<int>(width), -static_cast<int>(height), &bits);
   const UINT stride = width * 4;
   HICON icon = nullptr;
   if (SUCCEEDED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
-    // Every pixel's alpha decides; the mask lets all of them through.
-    std::vector<std::uint8_t> zeros((width + 15) / 16 * 2 * height, 0);
     HBITMAP mask = CreateBitmap(static_cast<int>(width), static_cast<int>(height), 1, 1, zeros.data());
     ICONINFO parts{TRUE, 0, 0, mask, colour};
     if (mask) icon = CreateIconIndirect(&parts);

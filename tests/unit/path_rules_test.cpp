@@ -51,6 +51,15 @@ TEST(PathRules, ChangeExtension) {
   EXPECT_EQ(ChangeExtension("表", ".bmp"), "表.bmp");
 }
 
+// Only single-byte letters fold: a full-width name is another extension.
+TEST(PathRules, HasExtensionInAnyCaseOfItsSingleByteLetters) {
+  EXPECT_TRUE(HasExtension("C:\\写真\\夏.LzH", ".lzh"));
+  EXPECT_TRUE(HasExtension("a.JPG", ".jpg"));
+  EXPECT_FALSE(HasExtension("a.lzh\\b", ".lzh"));
+  EXPECT_FALSE(HasExtension("a.ｌｚｈ", ".lzh"));
+  EXPECT_FALSE(HasExtension("alzh", ".lzh"));
+}
+
 TEST(PathRules, LeadByteAndBackslashAreOneCharacter) {
   EXPECT_EQ(FileNameOf("a\x95\\b"), "a\x95\\b");
   // A lead byte at the very end stands alone.
