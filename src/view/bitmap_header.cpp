@@ -90,6 +90,12 @@ std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file)
   if (compression == kRgb || compression == kBitFields || compression == kAlphaBitFields) {
     if (stride * static_cast<std::uint64_t>(height) > bits.size()) return std::nullopt;
     bits = bits.first(static_cast<std::size_t>(stride * static_cast<std::uint64_t>(height)));
+  } else if (static_cast<std::uint64_t>(width) > 128 * bits.size() ||
+             static_cast<std::uint64_t>(height) > 64 * bits.size()) {
+    // RLE codes fill at most 255 pixels of a row in 2 bytes, and skip at
+    // most 255 rows in 4: a size no data could fill is not believed for
+    // the memory its pixels would take.
+    return std::nullopt;
   }
 
   BitmapSource source;
@@ -98,20 +104,8 @@ std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file)
   source.topDown = topDown;
   source.bits = bits;
 
-  // The colour table: as many entries as the depth addresses, those the
-  // file lacks black, those beyond the depth left out.
-  std::vector<std::uint8_t> table;
-  if (bitCount <= 8) {
-    const std::size_t wanted = std::size_t{1} << bitCount, entrySize = core ? 3 : 4;
-    const std::size_t inFile = std::min<std::size_t>((bitsAt - tableAt) / entrySize, colours ? colours : wanted);
-    for (std::size_t i = 0; i < wanted; ++i) {
-      for (std::size_t c = 0; c < 3; ++c) table.push_back(i < inFile ? file[tableAt + i * entrySize + c] : 0);
-      table.push_back(0);
-    }
-  }
-
   // 2-bit rows as 8-bit ones.
-  unsigned platformBits = bitCount;
+  const unsigned platformBits = bitCount == 2 ? 8 : bitCount;
   if (bitCount == 2) {
     const std::uint64_t wide = Stride(static_cast<std::uint64_t>(width), 8);
     if (wide * static_cast<std::uint64_t>(height) > std::numeric_limits<std::size_t>::max()) return std::nullopt;
@@ -123,7 +117,19 @@ std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file)
       }
     }
     source.bits = source.expanded;
-    platformBits = 8;
+  }
+
+  // The colour table: as many entries as the platform's depth addresses;
+  // those the file lacks are black, those beyond its own depth left out.
+  std::vector<std::uint8_t> table;
+  if (platformBits <= 8) {
+    const std::size_t entrySize = core ? 3 : 4, depthEntries = std::size_t{1} << bitCount;
+    const std::size_t inFile =
+        std::min({(bitsAt - tableAt) / entrySize, colours ? std::size_t{colours} : depthEntries, depthEntries});
+    for (std::size_t i = 0; i < (std::size_t{1} << platformBits); ++i) {
+      for (std::size_t c = 0; c < 3; ++c) table.push_back(i < inFile ? file[tableAt + i * entrySize + c] : 0);
+      table.push_back(0);
+    }
   }
 
   std::vector<std::uint8_t>& info = source.info;
@@ -136,12 +142,11 @@ std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file)
   Put(info, static_cast<std::uint32_t>(std::min<std::size_t>(source.bits.size(), UINT32_MAX)), 4);
   Put(info, 0, 4);
   Put(info, 0, 4);
-  Put(info, static_cast<std::uint32_t>(std::max<std::size_t>(table.size(), platformBits == 8 ? 1024 : 0) / 4), 4);
+  Put(info, static_cast<std::uint32_t>(table.size() / 4), 4);
   Put(info, 0, 4);
   if (compression == kBitFields || compression == kAlphaBitFields) {
     for (std::uint32_t mask : masks) Put(info, mask, 4);
   }
   info.insert(info.end(), table.begin(), table.end());
-  if (bitCount == 2) info.resize(info.size() + (256 - 4) * 4, 0);  // the 8-bit table's unused entries
   return source;
 }
