@@ -16,10 +16,6 @@
 #include "list/list_codec.h"
 #include "list/list_file.h"
 #include "list/picture_list.h"
-#include "view/form1.h"
-
-// The archive code's owner window for extraction, which a scan never needs.
-TForm1* Form1 = nullptr;
 
 namespace {
 

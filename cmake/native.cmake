@@ -72,6 +72,7 @@ if(CLANGXX)
   fuzz_test(wallpaper 15 "${SEEDS}/wallpaper")
   fuzz_test(jpeg 30 "${SEEDS}/jpeg")
   fuzz_test(bitmap_header 15 "${SEEDS}/bitmap_header")
+  fuzz_test(picture_headers 10 "${SEEDS}/picture_headers")
   # The archives made at build time, and the smaller ones of other archivers.
   file(GLOB LHASA_ARCHIVES "${LHASA_TEST_ARCHIVES}/*/*.lzh")
   set(LHASA_SMALL_ARCHIVES "")

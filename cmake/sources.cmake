@@ -12,10 +12,13 @@ set(PORTABLE_SOURCES
   src/archive/archive_paths.cpp
   src/list/list_codec.cpp
   src/view/bitmap_header.cpp
+  src/view/dialog_filter.cpp
   src/view/fit.cpp
   src/view/jpeg_decoder.cpp
   src/view/picture_caption.cpp
+  src/view/picture_headers.cpp
   src/view/resample.cpp
+  src/view/shortcut_text.cpp
   src/wallpaper/bmp_file.cpp
   src/wallpaper/wallpaper_layout.cpp
   src/wallpaper/wallpaper_options.cpp

@@ -13,6 +13,19 @@ class AppError : public std::runtime_error {
   explicit AppError(const std::string& message) : std::runtime_error(message) {}
 };
 
+// The messages of failures. A %s or %d is filled in by FillIn.
+inline constexpr const char* kCannotOpenFile = "ファイル %s は開けません";
+inline constexpr const char* kCannotCreateFile = "ファイル %s を作成できません";
+inline constexpr const char* kReadError = "ストリームの読み込みエラー";
+inline constexpr const char* kWriteError = "ストリームへの書き込みエラー";
+inline constexpr const char* kCannotWriteSettings = "%s に書き込めません";
+inline constexpr const char* kCannotInsertLine = "行を挿入できません";
+inline constexpr const char* kListIndexOutOfBounds = "リストのインデックスが範囲を超えています (%d)";
+inline constexpr const char* kInvalidFloatOperation = "不正な浮動小数点数演算命令";
+inline constexpr const char* kUnknownPictureKind = "画像形式が不明です (%s)";
+inline constexpr const char* kCannotCreateKey = "キー %s の作成に失敗しました";
+inline constexpr const char* kCannotSetValue = "'%s' の設定に失敗しました";
+
 // The failure to make a bitmap of a size: the platform's, or one that no
 // memory or file format of the program can hold.
 inline constexpr const char* kCannotMakeBitmap = "ビットマップを作成できません";

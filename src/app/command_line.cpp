@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "app/path_rules.h"
+
 namespace {
 
 bool IsSeparator(char c) {
@@ -41,4 +43,12 @@ std::string FirstArgument(std::string_view commandLine) {
   std::size_t pos = 0;
   if (!NextToken(commandLine, pos)) return {};
   return NextToken(commandLine, pos).value_or(std::string());
+}
+
+StartRoute ChooseStartRoute(const std::string& argument, bool (*folderExists)(const std::string&)) {
+  if (HasExtension(argument, ".lzh")) return StartRoute::Archive;
+  if (HasExtension(argument, ".pvl")) return StartRoute::ListFile;
+  if (folderExists(argument)) return StartRoute::Folder;
+  if (argument.empty() || argument[0] == '-' || argument[0] == '/') return StartRoute::LastList;
+  return StartRoute::Wallpaper;
 }

@@ -10,3 +10,16 @@
 // is the program's path), or an empty text when there is none. A token is
 // never cut inside: the platform bounds the whole line at 32,767 characters.
 std::string FirstArgument(std::string_view commandLine);
+
+// What the program does with its first argument at start-up.
+enum class StartRoute {
+  Archive,    // lists the pictures of an ".lzh" archive
+  ListFile,   // opens a ".pvl" list
+  Folder,     // lists the pictures of a folder tree
+  LastList,   // no argument, or a switch ("-r" and the like): the last list
+  Wallpaper,  // anything else is a picture to make the wallpaper
+};
+
+// The route for argument; folderExists is asked only when the name is
+// neither an archive's nor a list's.
+StartRoute ChooseStartRoute(const std::string& argument, bool (*folderExists)(const std::string&));

@@ -8,33 +8,16 @@
 #include "app/app_error.h"
 #include "app/path_rules.h"
 #include "app/platform.h"
+#include "win/handles.h"
 
 namespace {
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-  void Reset(HANDLE handle) {
-    Close();
-    handle_ = handle;
-  }
-  bool Close() {
-    bool closed = !IsOpen() || CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
+// Closes the file and says whether that succeeded: the last bytes may only
+// reach the disk then.
+bool Close(OwnedFile& file) { return !file || CloseHandle(file.Release()); }
 
- private:
-  HANDLE handle_;
-};
-
-AppError CreateError(const std::string& path) { return AppError(FillIn("ファイル %s を作成できません", path)); }
-AppError WriteError() { return AppError("ストリームへの書き込みエラー"); }
+AppError CreateError(const std::string& path) { return AppError(FillIn(kCannotCreateFile, path)); }
+AppError WriteError() { return AppError(kWriteError); }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -53,7 +36,7 @@ bool MoveOver(const std::string& from, const std::string& to) {
 // A new file beside path, made by us rather than by GetTempFileNameA, which
 // refuses folders longer than 246 bytes, and left open in file for writing.
 // Empty when none can be made there.
-std::string MakeSiblingFile(const std::string& path, FileHandle& file) {
+std::string MakeSiblingFile(const std::string& path, OwnedFile& file) {
   std::string folder = FolderOf(path);
   std::string stem = (folder.empty() ? std::string(".") : folder) + "\\~tv";
   static unsigned long counter = 0;
@@ -63,7 +46,7 @@ std::string MakeSiblingFile(const std::string& path, FileHandle& file) {
     std::string sibling = stem + unique + ".tmp";
     if (sibling.size() >= MAX_PATH) return {};
     file.Reset(CreateFileA(sibling.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.IsOpen()) return sibling;
+    if (file) return sibling;
     if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) return {};
   }
   return {};
@@ -71,9 +54,9 @@ std::string MakeSiblingFile(const std::string& path, FileHandle& file) {
 
 // Writes bytes to the open file, flushes and closes it; false when a byte
 // does not reach it.
-bool WriteAndClose(FileHandle& file, std::string_view bytes) {
+bool WriteAndClose(OwnedFile& file, std::string_view bytes) {
   bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
-  return file.Close() && written;
+  return Close(file) && written;
 }
 
 // Puts sibling in path's place in one step; the old file's hidden and system
@@ -94,17 +77,17 @@ bool PutInPlace(const std::string& sibling, const std::string& path) {
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) throw AppError(FillIn("ファイル %s は開けません", path));
+  OwnedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw AppError(FillIn(kCannotOpenFile, path));
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) throw AppError("ストリームの読み込みエラー");
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) throw AppError(kReadError);
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD got = 0;
     if (!ReadFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr)) {
-      throw AppError("ストリームの読み込みエラー");
+      throw AppError(kReadError);
     }
     if (got == 0) break;  // the file shrank meanwhile
     done += got;
@@ -115,7 +98,7 @@ std::string ReadWholeFile(const std::string& path) {
 
 void ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   if (path.empty() || FolderExists(path)) throw CreateError(path);
-  FileHandle file(INVALID_HANDLE_VALUE);
+  OwnedFile file;
   std::string sibling = MakeSiblingFile(path, file);
   if (!sibling.empty()) {
     bool written = WriteAndClose(file, bytes);
@@ -131,6 +114,6 @@ void ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) throw CreateError(path);
   file.Reset(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.IsOpen()) throw CreateError(path);
+  if (!file) throw CreateError(path);
   if (!WriteAndClose(file, bytes)) throw WriteError();
 }

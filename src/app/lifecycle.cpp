@@ -8,7 +8,7 @@
 #include "app/app_state.h"
 #include "app/application.h"
 #include "app/command_line.h"
-#include "app/folder_entries.h"
+#include "win/folder_entries.h"
 #include "app/folders.h"
 #include "app/path_rules.h"
 #include "app/platform.h"
@@ -47,36 +47,34 @@ void SeedFromTheClock() {
   randomSeed = SeedFromClock(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds);
 }
 
-// The list filled by a start-up route of its own: its count as the caption,
-// the first entry shown.
-void ShowGatheredList() {
-  Form1->SetCaption(std::to_string(Form1->ListBox1.Count()));
-  Form1->ListBox1.Select(0);
-  Form1->LoadPicture();
-}
-
 void Dispatch(const std::string& argument) {
-  if (HasExtension(argument, ".lzh")) {
-    Form1->ListBox1.Clear();
-    AddArchivePictures(Form1->ListBox1, argument);
-    ShowGatheredList();
-  } else if (HasExtension(argument, ".pvl")) {
-    // A list given by the shell: its failures leave the window as it is.
-    try {
-      ListName = argument;
+  switch (ChooseStartRoute(argument, &FolderExists)) {
+    case StartRoute::Archive:
+      Form1->ListBox1.Clear();
+      AddArchivePictures(Form1->ListBox1, argument);
+      Form1->ShowGatheredList();
+      break;
+    case StartRoute::ListFile:
+      // A list given by the shell: its failures leave the window as it is.
+      try {
+        ListName = argument;
+        RestoreState();
+      } catch (const std::exception&) {
+      }
+      break;
+    case StartRoute::Folder:
+      Form1->ListBox1.Clear();
+      ScanFolder(Form1->ListBox1, argument);
+      Form1->ShowGatheredList();
+      ListName = kNewListName;
+      break;
+    case StartRoute::LastList:
       RestoreState();
-    } catch (const std::exception&) {
-    }
-  } else if (FolderExists(argument)) {
-    Form1->ListBox1.Clear();
-    ScanFolder(Form1->ListBox1, argument);
-    ShowGatheredList();
-    ListName = kNewListName;
-  } else if (argument.empty() || argument[0] == '-' || argument[0] == '/') {
-    RestoreState();
-  } else {
-    wallpaperRoute = true;
-    Form1->Param(argument);
+      break;
+    case StartRoute::Wallpaper:
+      wallpaperRoute = true;
+      Form1->Param(argument);
+      break;
   }
 }
 

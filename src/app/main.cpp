@@ -2,14 +2,18 @@
 // message loop, release the library.
 #include <windows.h>
 
+#include <memory>
+
 #include "app/application.h"
 #include "archive/lha_unit.h"
 #include "view/form1.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   LhaUnit::Start();
-  TForm1::Create(instance);
+  std::unique_ptr<TForm1> form(TForm1::Create(instance));
   Application::Run(showCommand);
+  form.reset();
+  Form1 = nullptr;
   LhaUnit::Stop();
   return 0;
 }

@@ -7,6 +7,8 @@
 
 #include "app/app_error.h"
 #include "app/path_rules.h"
+#include "win/com_reference.h"
+#include "win/handles.h"
 
 std::string ExecutablePath() {
   std::vector<char> buffer(MAX_PATH);
@@ -18,11 +20,11 @@ std::string ExecutablePath() {
 }
 
 std::string RecentFolderPath() {
-  LPITEMIDLIST list = nullptr;
+  CoTaskMemory<LPITEMIDLIST> list;
   char path[MAX_PATH] = "";
-  if (SUCCEEDED(SHGetSpecialFolderLocation(GetDesktopWindow(), CSIDL_RECENT, &list))) {
-    if (!SHGetPathFromIDListA(list, path)) path[0] = '\0';
-    CoTaskMemFree(list);
+  if (SUCCEEDED(SHGetSpecialFolderLocation(GetDesktopWindow(), CSIDL_RECENT, list.Out())) &&
+      !SHGetPathFromIDListA(list.Get(), path)) {
+    path[0] = '\0';
   }
   return path;
 }
@@ -47,9 +49,8 @@ std::string ApplicationTitleOfThisProgram() {
 }
 
 int ScreenDpi(bool across) {
-  HDC screen = GetDC(nullptr);
-  int dpi = GetDeviceCaps(screen, across ? LOGPIXELSX : LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
+  WindowDC screen(nullptr);
+  int dpi = GetDeviceCaps(screen.Get(), across ? LOGPIXELSX : LOGPIXELSY);
   return dpi > 0 ? dpi : 96;
 }
 

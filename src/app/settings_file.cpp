@@ -43,7 +43,7 @@ bool SettingsFile::ReadBool(const char* key, bool fallback) const {
 
 void SettingsFile::WriteString(const char* key, const std::string& value) {
   if (!WritePrivateProfileStringA(kSection, key, value.c_str(), path_.c_str())) {
-    throw AppError(FillIn("%s に書き込めません", path_));
+    throw AppError(FillIn(kCannotWriteSettings, path_));
   }
   written_ = true;
 }

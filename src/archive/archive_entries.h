@@ -2,6 +2,8 @@
 // Pictures inside LZH archives: listed into the picture list, and taken out
 // of their archive for showing or as wallpaper.
 
+#include <windows.h>
+
 #include <string>
 
 class PictureList;
@@ -15,4 +17,5 @@ void AddArchivePictures(PictureList& list, const std::string& archive);
 // TempFolder and returns the path where its file is expected; whether it
 // is there is for the caller to find out. Empty for an entry that cannot be
 // put to the library safely: reading it fails like a failed extraction.
-std::string ExtractArchiveMember(const std::string& entry);
+// The library's windows, if it shows any, belong to owner.
+std::string ExtractArchiveMember(HWND owner, const std::string& entry);

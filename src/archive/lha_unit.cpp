@@ -8,10 +8,11 @@
 #include "app/platform.h"
 #include "app/shift_jis.h"
 #include "archive/archive_paths.h"
+#include "win/handles.h"
 
 namespace {
 
-HMODULE library = nullptr;
+OwnedModule library;
 
 using UnlhaFunction = int(WINAPI*)(HWND, LPCSTR, LPSTR, DWORD);
 using OpenFunction = std::uint32_t(WINAPI*)(HWND, LPCSTR, DWORD);
@@ -25,7 +26,7 @@ using FindNextFunction = int(WINAPI*)(std::uint32_t, void*);
 template <class Function>
 Function Lookup(const char* name) {
   if (!library) return nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library.Get(), name)));
 }
 
 }  // namespace
@@ -48,14 +49,13 @@ void Start() {
     std::string candidate = folder + (EndsInPathSeparator(folder) ? "" : "\\") + "UNLHA32.dll";
     if (GetFileAttributesA(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
     // Its own dependencies are looked for beside it first.
-    library = LoadLibraryExA(candidate.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    library.Reset(LoadLibraryExA(candidate.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     if (library) return;
   }
 }
 
 void Stop() {
-  if (library) FreeLibrary(library);
-  library = nullptr;
+  library.Reset();
 }
 
 int Unlha(HWND owner, const std::string& commandLine, std::string& output, std::uint32_t outputSize) {

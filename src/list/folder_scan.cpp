@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/folder_entries.h"
+#include "win/folder_entries.h"
 #include "app/folders.h"
 #include "app/path_rules.h"
 #include "archive/archive_entries.h"

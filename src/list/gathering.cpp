@@ -40,9 +40,7 @@ void TForm1::OpenLzhFile() {
   lastArchiveName = *path;
   if (!HasExtension(*path, ".lzh")) return;
   AddArchivePictures(ListBox1, *path);
-  SetCaption(std::to_string(ListBox1.Count()));
-  ListBox1.Select(0);
-  LoadPicture();
+  ShowGatheredList();
 }
 
 void TForm1::OpenFolder() {
@@ -53,6 +51,10 @@ void TForm1::OpenFolder() {
   // entries read C:\name.
   if (CurrentFolder.size() == 3 && CurrentFolder[2] == '\\') CurrentFolder.resize(2);
   ScanFolder(ListBox1, CurrentFolder);
+  ShowGatheredList();
+}
+
+void TForm1::ShowGatheredList() {
   SetCaption(std::to_string(ListBox1.Count()));
   ListBox1.Select(0);
   LoadPicture();

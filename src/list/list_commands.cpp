@@ -1,21 +1,10 @@
 // The File menu's list commands: open a list file, save it, save it as.
 #include "app/app_error.h"
 #include "app/app_state.h"
-#include "app/path_rules.h"
 #include "list/list_file.h"
 #include "view/file_dialog.h"
 #include "view/form1.h"
-
-namespace {
-
-std::string ListCaption() {
-  std::string caption = "[";
-  caption += BaseNameOf(ListName);
-  caption += "]";
-  return caption;
-}
-
-}  // namespace
+#include "view/picture_caption.h"
 
 void TForm1::OpenListFile(const std::string& path) {
   ListName = path;
@@ -27,7 +16,7 @@ void TForm1::OpenListFile(const std::string& path) {
     // save creates the file there.
     ListBox1.Clear();
   }
-  SetCaption(ListCaption());
+  SetCaption(ListCaption(ListName));
   LoadPicture();
 }
 
@@ -48,5 +37,5 @@ void TForm1::N21Click() {
   if (!path) return;
   ListName = *path;
   SaveListToFile(ListBox1, ListName);
-  SetCaption(ListCaption());
+  SetCaption(ListCaption(ListName));
 }

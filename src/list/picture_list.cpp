@@ -5,7 +5,7 @@
 
 namespace {
 
-AppError InsertError() { return AppError("行を挿入できません"); }
+AppError InsertError() { return AppError(kCannotInsertLine); }
 
 // Holds back the list's redrawing and redraws it once when done.
 class RedrawSuspended {
@@ -29,7 +29,7 @@ int PictureList::Count() const { return static_cast<int>(SendMessageA(box_, LB_G
 
 std::string PictureList::At(int index) const {
   LRESULT length = index >= 0 ? SendMessageA(box_, LB_GETTEXTLEN, index, 0) : LB_ERR;
-  if (length == LB_ERR) throw AppError(FillIn("リストのインデックスが範囲を超えています (%d)", std::to_string(index)));
+  if (length == LB_ERR) throw AppError(FillIn(kListIndexOutOfBounds, std::to_string(index)));
   std::string text(static_cast<std::size_t>(length) + 1, '\0');
   LRESULT got = SendMessageA(box_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
   text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));

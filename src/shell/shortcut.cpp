@@ -4,8 +4,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
-
-#include "app/com_reference.h"
+#include "win/com_reference.h"
 #include "app/path_rules.h"
 #include "app/platform.h"
 #include "view/file_dialog.h"
@@ -15,11 +14,10 @@ namespace {
 
 // The Send To folder, or nothing when the shell cannot name it.
 std::string SendToFolder() {
-  LPITEMIDLIST items = nullptr;
+  CoTaskMemory<LPITEMIDLIST> items;
   char path[MAX_PATH] = "";
-  if (SUCCEEDED(SHGetSpecialFolderLocation(GetDesktopWindow(), CSIDL_SENDTO, &items)) && items) {
-    SHGetPathFromIDListA(items, path);
-    CoTaskMemFree(items);
+  if (SUCCEEDED(SHGetSpecialFolderLocation(GetDesktopWindow(), CSIDL_SENDTO, items.Out())) && items.Get()) {
+    SHGetPathFromIDListA(items.Get(), path);
   }
   return path;
 }

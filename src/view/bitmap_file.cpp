@@ -4,6 +4,7 @@
 
 #include "app/app_error.h"
 #include "view/bitmap_header.h"
+#include "win/handles.h"
 
 HBITMAP CreateBgrxSection(int width, int height, void** bits) {
   BITMAPINFO format{};
@@ -26,14 +27,12 @@ Pixels ReadBitmap(const std::string& path, std::span<const std::uint8_t> data) {
   Pixels pixels;
   pixels.Resize(source->width, source->height);
   void* bits = nullptr;
-  HBITMAP bitmap = CreateBgrxSection(source->width, -source->height, &bits);
-  HDC dc = CreateCompatibleDC(nullptr);
-  int rows = SetDIBits(dc, bitmap, 0, static_cast<UINT>(source->height), source->bits.data(),
+  GdiObject<HBITMAP> bitmap(CreateBgrxSection(source->width, -source->height, &bits));
+  MemoryDC dc(CreateCompatibleDC(nullptr));
+  int rows = SetDIBits(dc.Get(), bitmap.Get(), 0, static_cast<UINT>(source->height), source->bits.data(),
                        reinterpret_cast<const BITMAPINFO*>(source->info.data()), DIB_RGB_COLORS);
   GdiFlush();
   if (rows > 0) std::memcpy(pixels.bgrx.data(), bits, pixels.bgrx.size());
-  DeleteDC(dc);
-  DeleteObject(bitmap);
   if (rows <= 0) throw AppError(FillIn(kDamagedPicture, path));
   for (std::size_t i = 3; i < pixels.bgrx.size(); i += 4) pixels.bgrx[i] = 0;
   return pixels;

@@ -3,20 +3,12 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/little_endian.h"
+
 namespace {
 
 constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
 constexpr std::size_t kFileHeader = 14;
-
-std::uint32_t Get(std::span<const std::uint8_t> file, std::size_t at, int bytes) {
-  std::uint32_t value = 0;
-  for (int i = bytes - 1; i >= 0; --i) value = value << 8 | file[at + static_cast<std::size_t>(i)];
-  return value;
-}
-
-void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 // The Windows headers; the others of 16 to 64 bytes are OS/2's, whose
 // compressions 3 and 4 mean Huffman and RLE24, which no platform draws.
@@ -31,7 +23,7 @@ std::uint64_t Stride(std::uint64_t width, unsigned bitCount) { return (width * b
 
 std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file) {
   if (file.size() < kFileHeader + 12 || file[0] != 'B' || file[1] != 'M') return std::nullopt;
-  const std::uint32_t bitsAt = Get(file, 10, 4), headerSize = Get(file, 14, 4);
+  const std::uint32_t bitsAt = LittleEndian(file, 10, 4), headerSize = LittleEndian(file, 14, 4);
   const bool core = headerSize == 12;
   if (!core && (headerSize < 16 || headerSize > 124 || (headerSize > 64 && !IsWindowsHeader(headerSize)))) {
     return std::nullopt;
@@ -42,13 +34,13 @@ std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file)
   unsigned planes, bitCount;
   std::uint32_t compression = kRgb, colours = 0;
   if (core) {
-    width = Get(file, 18, 2), height = Get(file, 20, 2);
-    planes = Get(file, 22, 2), bitCount = Get(file, 24, 2);
+    width = LittleEndian(file, 18, 2), height = LittleEndian(file, 20, 2);
+    planes = LittleEndian(file, 22, 2), bitCount = LittleEndian(file, 24, 2);
   } else {
-    width = static_cast<std::int32_t>(Get(file, 18, 4)), height = static_cast<std::int32_t>(Get(file, 22, 4));
-    planes = Get(file, 26, 2), bitCount = Get(file, 28, 2);
-    if (headerSize >= 20) compression = Get(file, 30, 4);
-    if (headerSize >= 36) colours = Get(file, 46, 4);
+    width = static_cast<std::int32_t>(LittleEndian(file, 18, 4)), height = static_cast<std::int32_t>(LittleEndian(file, 22, 4));
+    planes = LittleEndian(file, 26, 2), bitCount = LittleEndian(file, 28, 2);
+    if (headerSize >= 20) compression = LittleEndian(file, 30, 4);
+    if (headerSize >= 36) colours = LittleEndian(file, 46, 4);
   }
   const bool topDown = height < 0;
   height = topDown ? -height : height;
@@ -75,7 +67,7 @@ std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file)
       if (!IsWindowsHeader(headerSize) || (bitCount != 16 && bitCount != 32)) return std::nullopt;
       if (headerSize == 40) tableAt += compression == kBitFields ? 12 : 16;  // the masks follow the header
       if (tableAt > file.size()) return std::nullopt;
-      for (int i = 0; i < 3; ++i) masks[i] = Get(file, kFileHeader + 40 + 4 * static_cast<std::size_t>(i), 4);
+      for (int i = 0; i < 3; ++i) masks[i] = LittleEndian(file, kFileHeader + 40 + 4 * static_cast<std::size_t>(i), 4);
       break;
     default:
       return std::nullopt;  // JPEG or PNG inside, or an OS/2 compression
@@ -133,19 +125,19 @@ std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file)
   }
 
   std::vector<std::uint8_t>& info = source.info;
-  Put(info, 40, 4);
-  Put(info, static_cast<std::uint32_t>(source.width), 4);
-  Put(info, static_cast<std::uint32_t>(topDown ? -source.height : source.height), 4);
-  Put(info, 1, 2);
-  Put(info, platformBits, 2);
-  Put(info, compression == kAlphaBitFields ? kBitFields : compression, 4);
-  Put(info, static_cast<std::uint32_t>(std::min<std::size_t>(source.bits.size(), UINT32_MAX)), 4);
-  Put(info, 0, 4);
-  Put(info, 0, 4);
-  Put(info, static_cast<std::uint32_t>(table.size() / 4), 4);
-  Put(info, 0, 4);
+  PutLittleEndian(info, 40, 4);
+  PutLittleEndian(info, static_cast<std::uint32_t>(source.width), 4);
+  PutLittleEndian(info, static_cast<std::uint32_t>(topDown ? -source.height : source.height), 4);
+  PutLittleEndian(info, 1, 2);
+  PutLittleEndian(info, platformBits, 2);
+  PutLittleEndian(info, compression == kAlphaBitFields ? kBitFields : compression, 4);
+  PutLittleEndian(info, static_cast<std::uint32_t>(std::min<std::size_t>(source.bits.size(), UINT32_MAX)), 4);
+  PutLittleEndian(info, 0, 4);
+  PutLittleEndian(info, 0, 4);
+  PutLittleEndian(info, static_cast<std::uint32_t>(table.size() / 4), 4);
+  PutLittleEndian(info, 0, 4);
   if (compression == kBitFields || compression == kAlphaBitFields) {
-    for (std::uint32_t mask : masks) Put(info, mask, 4);
+    for (std::uint32_t mask : masks) PutLittleEndian(info, mask, 4);
   }
   info.insert(info.end(), table.begin(), table.end());
   return source;

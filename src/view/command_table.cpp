@@ -6,8 +6,9 @@
 
 namespace {
 
-constexpr BYTE kCtrl = FCONTROL;
-constexpr BYTE kCtrlAlt = FCONTROL | FALT;
+static_assert(kControlKey == FCONTROL && kAltKey == FALT && kDeleteKey == VK_DELETE);
+constexpr std::uint8_t kCtrl = kControlKey;
+constexpr std::uint8_t kCtrlAlt = kControlKey | kAltKey;
 
 using enum RowKind;
 using enum CommandId;
@@ -24,7 +25,7 @@ const Command kCommands[] = {
     {Item, N21, "一覧を別の名前で保存(&R)", {kCtrlAlt, 'L'}, &TForm1::N21Click},
     {Item, N4, "一覧を開く(&P)", {kCtrlAlt, 'O'}, &TForm1::N4Click},
     {Menu, List1, "画像(&G)", {}, nullptr},
-    {Item, Delete1, "削除(&D)", {0, VK_DELETE}, &TForm1::Delete1Click},
+    {Item, Delete1, "削除(&D)", {0, kDeleteKey}, &TForm1::Delete1Click},
     {Item, W1, "壁紙に指定(&W)", {kCtrl, 'W'}, &TForm1::W1Click},
     {Item, S1, "ショートカットを作成(&S)", {kCtrl, 'H'}, &TForm1::S1Click},
     {Menu, N2, "設定(&O)", {}, nullptr},
@@ -41,20 +42,6 @@ const Command kCommands[] = {
     {Item, O1, "ぽるん堂(&O)", {kCtrl, 'M'}, &TForm1::O1Click},
     {Item, N5, "バージョン情報(&V)", {kCtrl, 'V'}, &TForm1::N5Click},
 };
-
-// "Ctrl+O", "Ctrl+Alt+L", "Del".
-std::string ShortcutText(Shortcut shortcut) {
-  if (shortcut.key == 0) return {};
-  std::string text;
-  if (shortcut.modifiers & FCONTROL) text += "Ctrl+";
-  if (shortcut.modifiers & FALT) text += "Alt+";
-  if (shortcut.key == VK_DELETE) {
-    text += "Del";
-  } else {
-    text += static_cast<char>(shortcut.key);
-  }
-  return text;
-}
 
 }  // namespace
 

@@ -10,16 +10,12 @@
 #include <string_view>
 
 #include "view/command_ids.h"
+#include "view/shortcut_text.h"
 
 class TForm1;
 using CommandHandler = void (TForm1::*)();
 
 enum class RowKind { Menu, Item, Separator };
-
-struct Shortcut {
-  BYTE modifiers = 0;  // FCONTROL, FALT
-  WORD key = 0;        // virtual-key code; 0 for none
-};
 
 struct Command {
   RowKind kind;

@@ -7,23 +7,12 @@
 #include <vector>
 
 #include "app/app_error.h"
-#include "app/shift_jis.h"
+#include "view/dialog_filter.h"
 #include "view/fit.h"
 #include "view/picture.h"
 #include "view/resource_ids.h"
 
 namespace {
-
-// The filter as the platform takes it: every "|" that is not the second
-// byte of a double-byte character becomes a NUL, and a second NUL ends it.
-std::string PlatformFilter(const char* filter) {
-  std::string text(filter);
-  for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i)) {
-    if (text[i] == '|' && CharLengthAt(text, i) == 1) text[i] = '\0';
-  }
-  text.push_back('\0');
-  return text;
-}
 
 // The picture under the dialog's selection, read again on every change.
 struct Preview {

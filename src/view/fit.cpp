@@ -4,19 +4,15 @@
 
 #include "app/app_error.h"
 
-namespace {
-constexpr const char* kInvalidOperation = "不正な浮動小数点数演算命令";
-}  // namespace
-
 long double CheckedValue(long double x) {
-  if (std::isnan(x)) throw AppError(kInvalidOperation);
+  if (std::isnan(x)) throw AppError(kInvalidFloatOperation);
   return x;
 }
 
 std::int64_t RoundHalfEven(long double x) {
   CheckedValue(x);
   long double whole = std::nearbyint(x);  // the default rounding mode: ties to even
-  if (!(std::fabs(whole) < 9.2e18L)) throw AppError(kInvalidOperation);
+  if (!(std::fabs(whole) < 9.2e18L)) throw AppError(kInvalidFloatOperation);
   return static_cast<std::int64_t>(whole);
 }
 

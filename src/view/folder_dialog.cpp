@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/folder_entries.h"
+#include "win/folder_entries.h"
+#include "win/handles.h"
 #include "app/folders.h"
 #include "app/path_rules.h"
 #include "view/resource_ids.h"
@@ -63,10 +64,6 @@ void FillList(HWND list, const std::vector<std::string>& texts) {
 class FolderChooser {
  public:
   FolderChooser() : openIcon_(FolderIcon(SHGFI_OPENICON)), closedIcon_(FolderIcon(0)) {}
-  ~FolderChooser() {
-    if (openIcon_) DestroyIcon(openIcon_);
-    if (closedIcon_) DestroyIcon(closedIcon_);
-  }
   FolderChooser(const FolderChooser&) = delete;
   FolderChooser& operator=(const FolderChooser&) = delete;
 
@@ -195,16 +192,16 @@ class FolderChooser {
 
   // Lets the tree scroll sideways to its longest row.
   void SetTreeWidth(const std::vector<std::string>& texts) {
-    HDC dc = GetDC(tree_);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(tree_, WM_GETFONT, 0, 0)));
     int widest = 0;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      SIZE size{};
-      GetTextExtentPoint32A(dc, texts[i].c_str(), static_cast<int>(texts[i].size()), &size);
-      widest = std::max(widest, TextLeft(items_[i].level) + static_cast<int>(size.cx) + 4);
+    {
+      WindowDC dc(tree_);
+      ScopedSelect font(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(tree_, WM_GETFONT, 0, 0)));
+      for (std::size_t i = 0; i < texts.size(); ++i) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc.Get(), texts[i].c_str(), static_cast<int>(texts[i].size()), &size);
+        widest = std::max(widest, TextLeft(items_[i].level) + static_cast<int>(size.cx) + 4);
+      }
     }
-    SelectObject(dc, old);
-    ReleaseDC(tree_, dc);
     SendMessageA(tree_, LB_SETHORIZONTALEXTENT, widest, 0);
   }
 
@@ -219,7 +216,7 @@ class FolderChooser {
     int iconSize = GetSystemMetrics(SM_CXSMICON);
     int iconLeft = row.left + 2 + item.level * Indent();
     int iconTop = row.top + (row.bottom - row.top - GetSystemMetrics(SM_CYSMICON)) / 2;
-    HICON icon = item.open ? openIcon_ : closedIcon_;
+    HICON icon = (item.open ? openIcon_ : closedIcon_).Get();
     if (icon) DrawIconEx(draw.hDC, iconLeft, iconTop, icon, iconSize, GetSystemMetrics(SM_CYSMICON), 0, nullptr, DI_NORMAL);
     std::string text(static_cast<std::size_t>(SendMessageA(tree_, LB_GETTEXTLEN, draw.itemID, 0)) + 1, '\0');
     text.resize(static_cast<std::size_t>(SendMessageA(tree_, LB_GETTEXT, draw.itemID, reinterpret_cast<LPARAM>(text.data()))));
@@ -277,8 +274,8 @@ class FolderChooser {
     Open(roots_[choice]);
   }
 
-  HICON openIcon_;
-  HICON closedIcon_;
+  OwnedIcon openIcon_;
+  OwnedIcon closedIcon_;
   HWND dialog_ = nullptr;
   HWND tree_ = nullptr;
   HWND files_ = nullptr;

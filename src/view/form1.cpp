@@ -9,40 +9,28 @@
 TForm1* Form1 = nullptr;
 
 namespace {
-constexpr const char* kClassName = "TForm1";
 constexpr int kListBoxId = 1;
 }  // namespace
 
 TForm1* TForm1::Create(HINSTANCE instance) {
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &TForm1::WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kMainIcon));
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExA(&windowClass);
-
   auto* form = new TForm1;
   Form1 = form;
   // The program draws at the screen's own resolution, so its pixel sizes
   // (the view, the wallpaper) are real ones; the design sizes grow with it.
-  CreateWindowExA(0, kClassName, "skTirvane", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                  ScaledForScreen(kDesignBounds.left), ScaledForScreen(kDesignBounds.top),
-                  ScaledForScreen(kDesignBounds.right - kDesignBounds.left),
-                  ScaledForScreen(kDesignBounds.bottom - kDesignBounds.top), nullptr, BuildMenuBar(), instance, form);
+  form->CreateBound({"TForm1", IDC_ARROW, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                     LoadIconA(instance, MAKEINTRESOURCEA(kMainIcon))},
+                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, "skTirvane",
+                    {ScaledForScreen(kDesignBounds.left), ScaledForScreen(kDesignBounds.top),
+                     ScaledForScreen(kDesignBounds.right - kDesignBounds.left),
+                     ScaledForScreen(kDesignBounds.bottom - kDesignBounds.top)},
+                    nullptr, BuildMenuBar());
   return form;
 }
 
-LRESULT CALLBACK TForm1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    form->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  return form ? form->OnMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+// A window still there (the wallpaper mode ends without closing it) goes
+// first, with its menu, so that nothing it shows is released under it.
+TForm1::~TForm1() {
+  if (IsWindow(Handle())) DestroyWindow(Handle());
 }
 
 LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -70,7 +58,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case Application::kMainWindowShown:
       // Shown and active as the shell asked; a window started minimized
       // without activation waits for the user.
-      if (!IsIconic(window_)) OnActivate(WA_ACTIVE);
+      if (!IsIconic(Handle())) OnActivate(WA_ACTIVE);
       return 0;
     // A button released over the window's own surface steps like one over
     // the picture.
@@ -87,7 +75,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PostQuitMessage(0);
       return 0;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 void TForm1::OnCreate() {
@@ -96,16 +84,16 @@ void TForm1::OnCreate() {
   face.lfWeight = FW_NORMAL;
   face.lfCharSet = SHIFTJIS_CHARSET;
   lstrcpynA(face.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
-  font_ = CreateFontIndirectA(&face);
+  font_.Reset(CreateFontIndirectA(&face));
 
   listWidth_ = ScaledForScreen(listWidth_);
-  Splitter1.Create(this, window_);
-  Image1.Create(this, window_);
+  Splitter1.Create(Handle(), [this] { return listWidth_; }, [this](int width) { Splitter1Moved(width); });
+  Image1.Create(Handle(), [this](MouseButton button) { Image1MouseUp(button); });
   HWND listBox = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                 0, 0, listWidth_, 0, window_, reinterpret_cast<HMENU>(kListBoxId),
+                                 0, 0, listWidth_, 0, Handle(), reinterpret_cast<HMENU>(kListBoxId),
                                  GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SendMessageA(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   ListBox1.Attach(listBox);
   SetWindowLongPtrA(listBox, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   listBoxProc_ = reinterpret_cast<WNDPROC>(
@@ -113,8 +101,8 @@ void TForm1::OnCreate() {
   LayOut();
 
   AttachHomeGlyph();
-  shortcuts_ = BuildShortcutTable();
-  Application::SetMainWindow(window_, shortcuts_);
+  shortcuts_.Reset(BuildShortcutTable());
+  Application::SetMainWindow(Handle(), shortcuts_.Get());
   // An error that escapes creation is shown, and creation goes on.
   Application::RunGuarded([this] { FormCreate(); });
 }
@@ -128,7 +116,7 @@ void TForm1::OnSize() {
 // client-aligned; a free view keeps its place.
 void TForm1::LayOut() {
   RECT client;
-  GetClientRect(window_, &client);
+  GetClientRect(Handle(), &client);
   MoveWindow(ListBox1.Handle(), 0, 0, listWidth_, client.bottom, TRUE);
   MoveWindow(Splitter1.Handle(), listWidth_, 0, kSplitterWidth, client.bottom, TRUE);
   if (Image1.AlignedToClient()) Image1.AlignToClient(ViewArea());
@@ -136,7 +124,7 @@ void TForm1::LayOut() {
 
 RECT TForm1::ViewArea() const {
   RECT client;
-  GetClientRect(window_, &client);
+  GetClientRect(Handle(), &client);
   int left = listWidth_ + kSplitterWidth;
   return {left, 0, client.right > left ? client.right : left, client.bottom};
 }
@@ -173,7 +161,7 @@ void TForm1::OnCommand(WORD id, WORD code, HWND control) {
     return;
   }
   // A shortcut of a greyed item is taken and does nothing.
-  if (GetMenuState(GetMenu(window_), id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) return;
+  if (GetMenuState(GetMenu(Handle()), id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) return;
   const auto* command = FindCommand(static_cast<CommandId>(id));
   if (!command || !command->handler) return;
   Application::RunGuarded([this, command] { (this->*command->handler)(); });
@@ -183,7 +171,7 @@ void TForm1::OnClose() {
   // A failed save is reported, and the window closes all the same, so the
   // user can always end the program.
   Application::RunGuarded([this] { FormClose(); });
-  DestroyWindow(window_);
+  DestroyWindow(Handle());
 }
 
 void TForm1::FormResize() { LoadPicture(); }
@@ -200,48 +188,48 @@ void TForm1::Splitter1Moved(int listWidth) {
 }
 
 void TForm1::EnablePictureCommands(bool enabled) {
-  HMENU menu = GetMenu(window_);
+  HMENU menu = GetMenu(Handle());
   for (CommandId id : {CommandId::Save1, CommandId::W1, CommandId::S1}) {
     EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
   }
 }
 
-void TForm1::SetCaption(const std::string& caption) { SetWindowTextA(window_, caption.c_str()); }
+void TForm1::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
 
 std::string TForm1::Caption() const {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(window_, text.data(), static_cast<int>(text.size()))));
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(Handle())) + 1, '\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextA(Handle(), text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
 RECT TForm1::Bounds() const {
   RECT bounds;
-  GetWindowRect(window_, &bounds);
+  GetWindowRect(Handle(), &bounds);
   return bounds;
 }
 
 void TForm1::SetTop(int top) {
   RECT r = Bounds();
-  MoveWindow(window_, r.left, top, r.right - r.left, r.bottom - r.top, TRUE);
+  MoveWindow(Handle(), r.left, top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
 void TForm1::SetLeft(int left) {
   RECT r = Bounds();
-  MoveWindow(window_, left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+  MoveWindow(Handle(), left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
 void TForm1::SetHeight(int height) {
   RECT r = Bounds();
-  MoveWindow(window_, r.left, r.top, r.right - r.left, height, TRUE);
+  MoveWindow(Handle(), r.left, r.top, r.right - r.left, height, TRUE);
 }
 
 void TForm1::SetWidth(int width) {
   RECT r = Bounds();
-  MoveWindow(window_, r.left, r.top, width, r.bottom - r.top, TRUE);
+  MoveWindow(Handle(), r.left, r.top, width, r.bottom - r.top, TRUE);
 }
 
 void TForm1::ShowNormal() {
-  if (IsZoomed(window_) || IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+  if (IsZoomed(Handle()) || IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
 }
 
 std::string TForm1::MenuCaption(CommandId item) const {
@@ -260,16 +248,16 @@ void TForm1::SetMenuCaption(CommandId item, const std::string& caption) {
   info.cbSize = sizeof info;
   info.fMask = MIIM_STRING;
   info.dwTypeData = text.data();
-  SetMenuItemInfoA(GetMenu(window_), static_cast<UINT>(item), FALSE, &info);
+  SetMenuItemInfoA(GetMenu(Handle()), static_cast<UINT>(item), FALSE, &info);
 }
 
 void TForm1::AttachHomeGlyph() {
-  auto glyph = static_cast<HBITMAP>(
-      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kHomeGlyph), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!glyph) return;
+  homeGlyph_.Reset(static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kHomeGlyph), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (!homeGlyph_) return;
   MENUITEMINFOA item{};
   item.cbSize = sizeof item;
   item.fMask = MIIM_BITMAP;
-  item.hbmpItem = glyph;
-  SetMenuItemInfoA(GetMenu(window_), static_cast<UINT>(CommandId::O1), FALSE, &item);
+  item.hbmpItem = homeGlyph_.Get();
+  SetMenuItemInfoA(GetMenu(Handle()), static_cast<UINT>(CommandId::O1), FALSE, &item);
 }

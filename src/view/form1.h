@@ -6,14 +6,15 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "list/picture_list.h"
 #include "view/command_ids.h"
 #include "view/image_view.h"
 #include "view/splitter.h"
-
-enum class MouseButton { Left, Right, Middle };
+#include "win/handles.h"
+#include "win/window.h"
 
 // Modifier keys held with a key press.
 struct ShiftState {
@@ -22,11 +23,11 @@ struct ShiftState {
   bool ctrl = false;
 };
 
-class TForm1 {
+class TForm1 : public Window {
  public:
+  // The form lives until the program ends; Form1 points at it.
   static TForm1* Create(HINSTANCE instance);
-
-  HWND Handle() const { return window_; }
+  ~TForm1() override;
   TSplitter Splitter1;
   TImage Image1;
   PictureList ListBox1;
@@ -71,6 +72,9 @@ class TForm1 {
   void OpenPictureFile();
   void OpenLzhFile();
   void OpenFolder();
+  // After the list was filled by an archive or a folder: its count as the
+  // caption, the first entry shown.
+  void ShowGatheredList();
   // Makes the picture the view holds the desktop wallpaper.
   void kabegami();
   // The command line's wallpaper mode: entry becomes the wallpaper, and the
@@ -98,8 +102,7 @@ class TForm1 {
   void PutOptionMark(CommandId item);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCreate();
   void OnSize();
   void OnCommand(WORD id, WORD code, HWND control);
@@ -111,11 +114,23 @@ class TForm1 {
   RECT ViewArea() const;
   void EnablePictureCommands(bool enabled);
   void DropEntry(int index);
+
+  // The three steps of LoadPicture.
+  struct EntryFile {
+    int index;
+    std::string entry;  // as listed
+    std::string path;   // the file to read
+    bool extracted;     // path is a member's copy in TempFolder
+  };
+  enum class EntryRead { Read, Dropped, Failed };
+  std::optional<EntryFile> SelectedEntryFile();
+  EntryRead ReadEntryFile(const EntryFile& file);
+  void LayOutPicture(const EntryFile& file);
   void AttachHomeGlyph();
 
-  HWND window_ = nullptr;
-  HFONT font_ = nullptr;
-  HACCEL shortcuts_ = nullptr;
+  GdiObject<HFONT> font_;
+  OwnedAccelerators shortcuts_;
+  GdiObject<HBITMAP> homeGlyph_;  // the menu shows it, so it outlives the menu
   int listWidth_ = 169;
   WNDPROC listBoxProc_ = nullptr;
   bool activated_ = false;

@@ -2,33 +2,11 @@
 
 #include "app/app_error.h"
 #include "app/application.h"
-#include "view/form1.h"
+#include "win/handles.h"
 
-namespace {
-constexpr const char* kClassName = "TImage";
-}  // namespace
-
-void TImage::Create(TForm1* owner, HWND parent) {
-  owner_ = owner;
-  WNDCLASSEXA windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &TImage::WindowProc;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExA(&windowClass);
-  CreateWindowExA(0, kClassName, "", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, nullptr,
-                  GetModuleHandleA(nullptr), this);
-}
-
-LRESULT CALLBACK TImage::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* image = static_cast<TImage*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    image->window_ = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(image));
-  }
-  auto* image = reinterpret_cast<TImage*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  return image ? image->OnMessage(message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+void TImage::Create(HWND parent, std::function<void(MouseButton)> mouseUp) {
+  mouseUp_ = std::move(mouseUp);
+  CreateBound({"TImage"}, WS_CHILD | WS_CLIPSIBLINGS, "", {}, parent);
 }
 
 LRESULT TImage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -39,49 +17,49 @@ LRESULT TImage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // the paint covers every pixel
     case WM_LBUTTONUP:
-      Application::RunGuarded([this] { owner_->Image1MouseUp(MouseButton::Left); });
+      Application::RunGuarded([this] { mouseUp_(MouseButton::Left); });
       return 0;
     case WM_RBUTTONUP:
-      Application::RunGuarded([this] { owner_->Image1MouseUp(MouseButton::Right); });
+      Application::RunGuarded([this] { mouseUp_(MouseButton::Right); });
       return 0;
     case WM_MBUTTONUP:
-      Application::RunGuarded([this] { owner_->Image1MouseUp(MouseButton::Middle); });
+      Application::RunGuarded([this] { mouseUp_(MouseButton::Middle); });
       return 0;
   }
-  return DefWindowProcA(window_, message, wParam, lParam);
+  return Default(message, wParam, lParam);
 }
 
 void TImage::OnPaint() {
   PAINTSTRUCT paint;
-  HDC dc = BeginPaint(window_, &paint);
+  HDC dc = BeginPaint(Handle(), &paint);
   RECT client;
-  GetClientRect(window_, &client);
+  GetClientRect(Handle(), &client);
   // Drawn off screen first, so a picture never flickers through the
   // background while it is drawn.
-  HDC memory = CreateCompatibleDC(dc);
-  HBITMAP canvas = CreateCompatibleBitmap(dc, client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1);
-  HGDIOBJ old = SelectObject(memory, canvas);
-  FillRect(memory, &client, GetSysColorBrush(COLOR_BTNFACE));
   std::string failure;
-  try {
-    picture.Draw(memory, client);
-  } catch (const std::exception& error) {
-    failure = MessageOf(error);
+  {
+    MemoryDC memory(CreateCompatibleDC(dc));
+    GdiObject<HBITMAP> canvas(
+        CreateCompatibleBitmap(dc, client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1));
+    ScopedSelect selected(memory.Get(), canvas.Get());
+    FillRect(memory.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
+    try {
+      picture.Draw(memory.Get(), client);
+    } catch (const std::exception& error) {
+      failure = MessageOf(error);
+    }
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
   }
-  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  DeleteObject(canvas);
-  DeleteDC(memory);
-  EndPaint(window_, &paint);
+  EndPaint(Handle(), &paint);
   // Shown after the paint has ended; the picture draws nothing from now on,
   // so the repaint behind the box does not raise the error again.
   if (!failure.empty()) Application::ShowErrorBox(failure);
 }
 
-void TImage::Invalidate() { InvalidateRect(window_, nullptr, FALSE); }
-void TImage::Show() { ShowWindow(window_, SW_SHOWNA); }
-void TImage::Hide() { ShowWindow(window_, SW_HIDE); }
-bool TImage::Visible() const { return IsWindowVisible(window_) != FALSE; }
+void TImage::Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
+void TImage::Show() { ShowWindow(Handle(), SW_SHOWNA); }
+void TImage::Hide() { ShowWindow(Handle(), SW_HIDE); }
+bool TImage::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
 
 void TImage::AlignToClient(const RECT& viewArea) {
   aligned_ = true;
@@ -90,8 +68,8 @@ void TImage::AlignToClient(const RECT& viewArea) {
 
 RECT TImage::Bounds() const {
   RECT bounds;
-  GetWindowRect(window_, &bounds);
-  MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&bounds), 2);
+  GetWindowRect(Handle(), &bounds);
+  MapWindowPoints(nullptr, GetParent(Handle()), reinterpret_cast<POINT*>(&bounds), 2);
   return bounds;
 }
 
@@ -113,5 +91,5 @@ void TImage::SetHeight(int height) {
 void TImage::SetBounds(const RECT& bounds) {
   RECT now = Bounds();
   if (EqualRect(&now, &bounds)) return;
-  MoveWindow(window_, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
+  MoveWindow(Handle(), bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
 }

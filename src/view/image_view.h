@@ -5,14 +5,17 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "view/picture.h"
+#include "win/window.h"
 
-class TForm1;
+enum class MouseButton { Left, Right, Middle };
 
-class TImage {
+class TImage : public Window {
  public:
-  void Create(TForm1* owner, HWND parent);
-  HWND Handle() const { return window_; }
+  // mouseUp hears of each button released over the view.
+  void Create(HWND parent, std::function<void(MouseButton)> mouseUp);
 
   Picture picture;
 
@@ -32,12 +35,10 @@ class TImage {
   void SetHeight(int height);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPaint();
   void SetBounds(const RECT& bounds);
 
-  TForm1* owner_ = nullptr;
-  HWND window_ = nullptr;
+  std::function<void(MouseButton)> mouseUp_;
   bool aligned_ = true;
 };

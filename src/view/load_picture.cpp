@@ -29,57 +29,77 @@ std::string DecimalSeparator() {
 // exhaust the stack.
 void TForm1::LoadPicture() {
   for (;;) {
-    EnablePictureCommands(true);
-    int index = ListBox1.Selected();
-    if (ListBox1.Count() == 0 || index < 0) {
+    auto file = SelectedEntryFile();
+    if (!file) {
       Image1.Hide();
       return;
     }
+    switch (ReadEntryFile(*file)) {
+      case EntryRead::Read:
+        LayOutPicture(*file);
+        return;
+      case EntryRead::Dropped:
+        continue;
+      case EntryRead::Failed:
+        return;
+    }
+  }
+}
+
+// Which file to read: the selected entry's own, or the archive member's
+// extracted copy. An entry whose file is gone is dropped on the way.
+std::optional<TForm1::EntryFile> TForm1::SelectedEntryFile() {
+  for (;;) {
+    EnablePictureCommands(true);
+    int index = ListBox1.Selected();
+    if (ListBox1.Count() == 0 || index < 0) return std::nullopt;
     Image1.Show();
     std::string entry = ListBox1.At(index);
-    bool member = IsArchiveMember(entry);
-    std::string extracted;
-    if (member) {
-      extracted = ExtractArchiveMember(entry);
-    } else if (!FileExists(entry)) {
-      DropEntry(index);
-      continue;
-    }
-
-    try {
-      Image1.picture.LoadFromFile(member ? extracted : entry);
-    } catch (const AppError&) {
-      if (!member) {
-        DropEntry(index);
-        continue;
-      }
-      // A member stays listed, and its extracted file stays for a look.
-      Image1.SetFree();
-      Image1.SetWidth(0);
-      EnablePictureCommands(false);
-      return;
-    }
-    if (!extracted.empty()) DeleteFileA(extracted.c_str());
-    Image1.Invalidate();
-
-    RECT area = ViewArea();
-    Image1.AlignToClient(area);
-    int viewWidth = area.right - area.left;
-    int viewHeight = area.bottom - area.top;
-    const Picture& picture = Image1.picture;
-    if (picture.Width() == 0 || viewWidth == 0) return;
-
-    Fit fit = FitPicture(viewWidth, viewHeight, picture.Width(), picture.Height(), listWidth_);
-    Image1.SetFree();
-    Image1.SetHeight(fit.height);
-    Image1.SetWidth(fit.width);
-    Image1.SetLeft(fit.left);
-    std::string separator = DecimalSeparator();
-    SetCaption(PictureCaption({ListName, entry, picture.Width(), picture.Height(), fit.scale, index,
-                               ListBox1.Count(), separator}));
-    Image1.Show();
-    return;
+    if (IsArchiveMember(entry)) return EntryFile{index, entry, ExtractArchiveMember(Handle(), entry), true};
+    if (FileExists(entry)) return EntryFile{index, entry, entry, false};
+    DropEntry(index);
   }
+}
+
+// Reads the file into the view. An unreadable file drops its entry; an
+// unreadable member stays listed, its extracted file kept for a look, and
+// leaves the view empty with the picture commands greyed.
+TForm1::EntryRead TForm1::ReadEntryFile(const EntryFile& file) {
+  try {
+    Image1.picture.LoadFromFile(file.path);
+  } catch (const AppError&) {
+    if (!file.extracted) {
+      DropEntry(file.index);
+      return EntryRead::Dropped;
+    }
+    Image1.SetFree();
+    Image1.SetWidth(0);
+    EnablePictureCommands(false);
+    return EntryRead::Failed;
+  }
+  if (file.extracted && !file.path.empty()) DeleteFileA(file.path.c_str());
+  Image1.Invalidate();
+  return EntryRead::Read;
+}
+
+// Fits the view to the picture beside the list and captions the window.
+void TForm1::LayOutPicture(const EntryFile& file) {
+  RECT area = ViewArea();
+  Image1.AlignToClient(area);
+  int viewWidth = area.right - area.left;
+  int viewHeight = area.bottom - area.top;
+  const Picture& picture = Image1.picture;
+  if (picture.Width() == 0 || viewWidth == 0) return;
+
+  Fit fit = FitPicture(viewWidth, viewHeight, picture.Width(), picture.Height(), listWidth_);
+  Image1.SetFree();
+  Image1.SetHeight(fit.height);
+  Image1.SetWidth(fit.width);
+  Image1.SetLeft(fit.left);
+  std::string separator = DecimalSeparator();
+  SetCaption(PictureCaption({ListName, file.entry, picture.Width(), picture.Height(), fit.scale, file.index,
+                             ListBox1.Count(), separator}));
+  Image1.Show();
 }
 
 void TForm1::DropEntry(int index) {

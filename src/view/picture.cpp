@@ -9,12 +9,12 @@
 #include "app/path_rules.h"
 #include "app/platform.h"
 #include "view/bitmap_file.h"
+#include "view/picture_headers.h"
 #include "view/png_icon.h"
 #include "view/resample.h"
+#include "win/handles.h"
 
 namespace {
-
-constexpr const char* kUnknownKind = "画像形式が不明です (%s)";
 
 PictureKind KindOfExtension(const std::string& path) {
   std::string extension = UpperCase(ExtensionOf(path));
@@ -23,12 +23,7 @@ PictureKind KindOfExtension(const std::string& path) {
   if (extension == ".ICO") return PictureKind::Icon;
   if (extension == ".EMF") return PictureKind::EnhMetafile;
   if (extension == ".WMF") return PictureKind::WinMetafile;
-  throw AppError(FillIn(kUnknownKind, ExtensionOf(path)));
-}
-
-std::uint16_t Word(const std::string& data, std::size_t at) {
-  return static_cast<std::uint16_t>(static_cast<unsigned char>(data[at]) |
-                                    static_cast<unsigned char>(data[at + 1]) << 8);
+  throw AppError(FillIn(kUnknownPictureKind, ExtensionOf(path)));
 }
 
 }  // namespace
@@ -42,8 +37,8 @@ void Picture::Load(const std::string& path) {
   std::string data = ReadWholeFile(path);
   PictureSize size;
   Pixels full;
-  HICON icon = nullptr;
-  HENHMETAFILE metafile = nullptr;
+  OwnedIcon icon;
+  OwnedEnhMetaFile metafile;
   auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
 
   switch (kind) {
@@ -55,25 +50,22 @@ void Picture::Load(const std::string& path) {
       size = {full.width, full.height};
       break;
     case PictureKind::Icon: {
-      // The first image of the icon directory; a size byte of 0 means 256.
-      if (data.size() < 22 || Word(data, 0) != 0 || Word(data, 2) != 1 || Word(data, 4) == 0) {
-        throw AppError(FillIn(kDamagedPicture, path));
-      }
-      size.width = static_cast<unsigned char>(data[6]) ? static_cast<unsigned char>(data[6]) : 256;
-      size.height = static_cast<unsigned char>(data[7]) ? static_cast<unsigned char>(data[7]) : 256;
-      if (auto png = FirstPngImage(bytes); !png.empty()) {
-        icon = IconFromPng(png);
+      auto image = FirstIconImage(bytes);
+      if (!image) throw AppError(FillIn(kDamagedPicture, path));
+      size = {image->width, image->height};
+      if (!image->png.empty()) {
+        icon.Reset(IconFromPng(image->png));
       } else {
-        icon = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, size.width, size.height, LR_LOADFROMFILE));
+        icon.Reset(static_cast<HICON>(
+            LoadImageA(nullptr, path.c_str(), IMAGE_ICON, size.width, size.height, LR_LOADFROMFILE)));
       }
       if (!icon) throw AppError(FillIn(kDamagedPicture, path));
       break;
     }
     case PictureKind::EnhMetafile: {
-      metafile = SetEnhMetaFileBits(static_cast<UINT>(data.size()), bytes.data());
+      metafile.Reset(SetEnhMetaFileBits(static_cast<UINT>(data.size()), bytes.data()));
       ENHMETAHEADER header{};
-      if (!metafile || !GetEnhMetaFileHeader(metafile, sizeof header, &header)) {
-        if (metafile) DeleteEnhMetaFile(metafile);
+      if (!metafile || !GetEnhMetaFileHeader(metafile.Get(), sizeof header, &header)) {
         throw AppError(FillIn(kDamagedPicture, path));
       }
       // The frame is given in hundredths of a millimetre.
@@ -82,21 +74,16 @@ void Picture::Load(const std::string& path) {
       break;
     }
     case PictureKind::WinMetafile: {
-      // Only a placeable metafile says how large it is: its 22-byte header
-      // holds the bounds in units of which "inch" make an inch.
-      constexpr std::uint32_t kPlaceableKey = 0x9AC6CDD7;
-      if (data.size() <= 22 || (Word(data, 0) | static_cast<std::uint32_t>(Word(data, 2)) << 16) != kPlaceableKey) {
-        throw AppError(FillIn(kDamagedPicture, path));
-      }
-      int width = static_cast<std::int16_t>(Word(data, 10)) - static_cast<std::int16_t>(Word(data, 6));
-      int height = static_cast<std::int16_t>(Word(data, 12)) - static_cast<std::int16_t>(Word(data, 8));
-      int inch = Word(data, 14);
-      if (inch == 0) throw AppError(FillIn(kDamagedPicture, path));
-      METAFILEPICT picture{MM_ANISOTROPIC, MulDiv(width, 2540, inch), MulDiv(height, 2540, inch), nullptr};
-      metafile = SetWinMetaFileBits(static_cast<UINT>(data.size() - 22), bytes.data() + 22, nullptr, &picture);
+      // Only a placeable metafile says how large it is.
+      auto bounds = ReadPlaceableHeader(bytes);
+      if (!bounds) throw AppError(FillIn(kDamagedPicture, path));
+      METAFILEPICT picture{MM_ANISOTROPIC, MulDiv(bounds->width, 2540, bounds->inch),
+                           MulDiv(bounds->height, 2540, bounds->inch), nullptr};
+      metafile.Reset(SetWinMetaFileBits(static_cast<UINT>(data.size() - kPlaceableHeaderSize),
+                                        bytes.data() + kPlaceableHeaderSize, nullptr, &picture));
       if (!metafile) throw AppError(FillIn(kDamagedPicture, path));
-      size.width = MulDiv(width, ScreenDpi(true), inch);
-      size.height = MulDiv(height, ScreenDpi(false), inch);
+      size.width = MulDiv(bounds->width, ScreenDpi(true), bounds->inch);
+      size.height = MulDiv(bounds->height, ScreenDpi(false), bounds->inch);
       break;
     }
     case PictureKind::None:
@@ -115,47 +102,31 @@ void Picture::Load(const std::string& path) {
   kind_ = kind;
   data_ = std::move(data);
   size_ = size;
-  icon_ = icon;
-  metafile_ = metafile;
+  icon_ = std::move(icon);
+  metafile_ = std::move(metafile);
   failure_.clear();
 }
 
 namespace {
 
-void PutWord(std::string& out, std::uint16_t value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>(value >> 8);
-}
-
 // A Windows metafile of the enhanced one, behind the 22-byte placeable
 // header that gives its bounds (in twips) and a checksum.
 std::string PlaceableMetafile(HENHMETAFILE metafile) {
-  HDC screen = GetDC(nullptr);
-  UINT size = GetWinMetaFileBits(metafile, 0, nullptr, MM_ANISOTROPIC, screen);
-  std::string records(size, '\0');
-  if (size) GetWinMetaFileBits(metafile, size, reinterpret_cast<BYTE*>(records.data()), MM_ANISOTROPIC, screen);
-  ReleaseDC(nullptr, screen);
-  if (records.empty()) throw AppError("ストリームへの書き込みエラー");
+  std::string records;
+  {
+    WindowDC screen(nullptr);
+    UINT size = GetWinMetaFileBits(metafile, 0, nullptr, MM_ANISOTROPIC, screen.Get());
+    records.resize(size);
+    if (size) GetWinMetaFileBits(metafile, size, reinterpret_cast<BYTE*>(records.data()), MM_ANISOTROPIC, screen.Get());
+  }
+  if (records.empty()) throw AppError(kWriteError);
   ENHMETAHEADER header{};
   GetEnhMetaFileHeader(metafile, sizeof header, &header);
-  constexpr int kTwipsPerInch = 1440;
   // The frame is in hundredths of a millimetre.
   auto twips = [](LONG hundredths) { return static_cast<std::uint16_t>(MulDiv(hundredths, kTwipsPerInch, 2540)); };
-  std::string placeable;
-  PutWord(placeable, 0xCDD7);
-  PutWord(placeable, 0x9AC6);
-  PutWord(placeable, 0);  // no handle
-  PutWord(placeable, 0);
-  PutWord(placeable, 0);
-  PutWord(placeable, twips(header.rclFrame.right - header.rclFrame.left));
-  PutWord(placeable, twips(header.rclFrame.bottom - header.rclFrame.top));
-  PutWord(placeable, kTwipsPerInch);
-  PutWord(placeable, 0);  // reserved
-  PutWord(placeable, 0);
-  std::uint16_t checksum = 0;
-  for (std::size_t i = 0; i < placeable.size(); i += 2) checksum ^= Word(placeable, i);
-  PutWord(placeable, checksum);
-  return placeable + records;
+  return PlaceableHeader(twips(header.rclFrame.right - header.rclFrame.left),
+                         twips(header.rclFrame.bottom - header.rclFrame.top)) +
+         records;
 }
 
 }  // namespace
@@ -163,14 +134,12 @@ std::string PlaceableMetafile(HENHMETAFILE metafile) {
 void Picture::SaveToFile(const std::string& path) const {
   if (kind_ == PictureKind::None) return;
   bool asWindowsMetafile = kind_ == PictureKind::EnhMetafile && HasExtension(path, ".wmf");
-  ReplaceWholeFile(path, asWindowsMetafile ? PlaceableMetafile(metafile_) : data_);
+  ReplaceWholeFile(path, asWindowsMetafile ? PlaceableMetafile(metafile_.Get()) : data_);
 }
 
 void Picture::Release() {
-  if (icon_) DestroyIcon(icon_);
-  if (metafile_) DeleteEnhMetaFile(metafile_);
-  icon_ = nullptr;
-  metafile_ = nullptr;
+  icon_.Reset();
+  metafile_.Reset();
 }
 
 void Picture::Draw(HDC dc, const RECT& bounds) {
@@ -198,12 +167,12 @@ void Picture::Draw(HDC dc, const RECT& bounds) {
       DrawPixels(dc, bounds, full_);
       break;
     case PictureKind::Icon:
-      DrawIconEx(dc, bounds.left, bounds.top, icon_, bounds.right - bounds.left, bounds.bottom - bounds.top, 0,
+      DrawIconEx(dc, bounds.left, bounds.top, icon_.Get(), bounds.right - bounds.left, bounds.bottom - bounds.top, 0,
                  nullptr, DI_NORMAL);
       break;
     case PictureKind::EnhMetafile:
     case PictureKind::WinMetafile:
-      PlayEnhMetaFile(dc, metafile_, &bounds);
+      PlayEnhMetaFile(dc, metafile_.Get(), &bounds);
       break;
     case PictureKind::None:
       break;

@@ -11,6 +11,7 @@
 
 #include "view/jpeg_decoder.h"
 #include "view/pixels.h"
+#include "win/handles.h"
 
 enum class PictureKind { None, Jpeg, Bitmap, Icon, EnhMetafile, WinMetafile };
 
@@ -19,7 +20,6 @@ class Picture {
   Picture() = default;
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;
-  ~Picture() { Release(); }
 
   // Reads the file in the format its extension names. Throws AppError when
   // it cannot be read; the picture held before then stays.
@@ -56,6 +56,6 @@ class Picture {
   Pixels scaled_;   // full_ resampled to the size last drawn
   int decodedEighths_ = 0;
   std::string failure_;
-  HICON icon_ = nullptr;
-  HENHMETAFILE metafile_ = nullptr;  // a Windows metafile is held converted
+  OwnedIcon icon_;
+  OwnedEnhMetaFile metafile_;  // a Windows metafile is held converted
 };

@@ -56,10 +56,15 @@ std::string FormatGeneral(double value, std::string_view decimalSeparator) {
   return result;
 }
 
-std::string PictureCaption(const CaptionParts& parts) {
+std::string ListCaption(std::string_view listName) {
   std::string caption = "[";
-  caption += BaseNameOf(parts.listName);
+  caption += BaseNameOf(listName);
   caption += "]";
+  return caption;
+}
+
+std::string PictureCaption(const CaptionParts& parts) {
+  std::string caption = ListCaption(parts.listName);
   caption += parts.entry;
   caption += " (";
   caption += std::to_string(parts.pictureWidth);

@@ -21,5 +21,9 @@ struct CaptionParts {
   std::string_view decimalSeparator = ".";
 };
 
-// "[list]entry (pwxph)xscale(i/n)", the list named by its base name.
+// "[list]", the list named by its base name: the caption with no picture
+// shown, and the start of the one with a picture.
+std::string ListCaption(std::string_view listName);
+
+// "[list]entry (pwxph)xscale(i/n)".
 std::string PictureCaption(const CaptionParts& parts);

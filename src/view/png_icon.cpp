@@ -2,31 +2,18 @@
 
 #include <wincodec.h>
 
-#include <cstring>
 #include <vector>
 
-#include "app/com_reference.h"
+#include "win/com_reference.h"
 #include "view/bitmap_file.h"
+#include "win/handles.h"
 
 namespace {
-
-std::uint32_t Little32(std::span<const std::uint8_t> bytes, std::size_t at) {
-  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-}
 
 // Larger than any icon image; a PNG of more is no icon's.
 constexpr UINT kMostSide = 1024;
 
 }  // namespace
-
-std::span<const std::uint8_t> FirstPngImage(std::span<const std::uint8_t> iconFile) {
-  constexpr std::uint8_t kSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  if (iconFile.size() < 22) return {};
-  const std::uint32_t size = Little32(iconFile, 14), offset = Little32(iconFile, 18);
-  if (offset > iconFile.size() || size > iconFile.size() - offset || size < sizeof kSignature) return {};
-  auto image = iconFile.subspan(offset, size);
-  return std::memcmp(image.data(), kSignature, sizeof kSignature) == 0 ? image : std::span<const std::uint8_t>();
-}
 
 HICON IconFromPng(std::span<const std::uint8_t> png) {
   ComReference<IWICImagingFactory> factory;
@@ -52,15 +39,11 @@ HICON IconFromPng(std::span<const std::uint8_t> png) {
   // before the bitmap, so that a lack of memory leaves no bitmap behind.
   const std::vector<std::uint8_t> zeros((width + 15) / 16 * 2 * height, 0);
   void* bits = nullptr;
-  HBITMAP colour = CreateBgrxSection(static_cast<int>(width), -static_cast<int>(height), &bits);
+  GdiObject<HBITMAP> colour(CreateBgrxSection(static_cast<int>(width), -static_cast<int>(height), &bits));
   const UINT stride = width * 4;
-  HICON icon = nullptr;
-  if (SUCCEEDED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
-    HBITMAP mask = CreateBitmap(static_cast<int>(width), static_cast<int>(height), 1, 1, zeros.data());
-    ICONINFO parts{TRUE, 0, 0, mask, colour};
-    if (mask) icon = CreateIconIndirect(&parts);
-    if (mask) DeleteObject(mask);
-  }
-  DeleteObject(colour);
-  return icon;
+  if (FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) return nullptr;
+  GdiObject<HBITMAP> mask(CreateBitmap(static_cast<int>(width), static_cast<int>(height), 1, 1, zeros.data()));
+  if (!mask) return nullptr;
+  ICONINFO parts{TRUE, 0, 0, mask.Get(), colour.Get()};
+  return CreateIconIndirect(&parts);
 }

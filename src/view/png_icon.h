@@ -9,9 +9,5 @@
 #include <cstdint>
 #include <span>
 
-// The PNG image of the icon file's first directory entry; empty when that
-// entry is no PNG image or lies outside the file.
-std::span<const std::uint8_t> FirstPngImage(std::span<const std::uint8_t> iconFile);
-
 // The icon, or nullptr when the platform cannot decode the image.
 HICON IconFromPng(std::span<const std::uint8_t> png);

@@ -5,24 +5,27 @@
 
 #include <windows.h>
 
-class TForm1;
+#include <functional>
 
-class TSplitter {
+#include "win/handles.h"
+#include "win/window.h"
+
+class TSplitter : public Window {
  public:
-  void Create(TForm1* owner, HWND parent);
-  HWND Handle() const { return window_; }
+  // listWidth tells the list's width now; moved hears the width at the end
+  // of every drag, the same one when it was cancelled.
+  void Create(HWND parent, std::function<int()> listWidth, std::function<void(int)> moved);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void BeginDrag(int screenX);
   void Follow(int screenX);
   void EndDrag(bool apply);
   void InvertLine(int x);
 
-  TForm1* owner_ = nullptr;
-  HWND window_ = nullptr;
-  HBRUSH halftone_ = nullptr;
+  std::function<int()> listWidth_;
+  std::function<void(int)> moved_;
+  GdiObject<HBRUSH> halftone_;
   bool dragging_ = false;
   int startX_ = 0;     // screen position where the drag began
   int lineWidth_ = 0;  // the list width the line shows

@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <cstring>
-#include <memory>
 
 #include "app/app_error.h"
 #include "app/app_state.h"
@@ -13,13 +12,9 @@
 #include "wallpaper/bmp_file.h"
 #include "wallpaper/wallpaper_layout.h"
 #include "wallpaper/wallpaper_options.h"
+#include "win/handles.h"
 
 namespace {
-
-struct KeyCloser {
-  void operator()(HKEY key) const { RegCloseKey(key); }
-};
-using Key = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
 
 // The picture drawn stretched into a white 32-bit bitmap of the given size,
 // as the bitmap file's bottom-up rows.
@@ -27,22 +22,12 @@ std::string ComposeBitmap(Picture& picture, int width, int height) {
   std::string rows(PixelBytes(width, height), '\0');
   if (rows.empty()) return rows;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateBgrxSection(width, height, &bits);  // bottom-up, as the file keeps them
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  struct Release {
-    HDC dc;
-    HGDIOBJ old;
-    HBITMAP bitmap;
-    ~Release() {
-      SelectObject(dc, old);
-      DeleteDC(dc);
-      DeleteObject(bitmap);
-    }
-  } release{dc, old, bitmap};
+  GdiObject<HBITMAP> bitmap(CreateBgrxSection(width, height, &bits));  // bottom-up, as the file keeps them
+  MemoryDC dc(CreateCompatibleDC(nullptr));
+  ScopedSelect selected(dc.Get(), bitmap.Get());
   std::memset(bits, 0xFF, rows.size());
   RECT bounds{0, 0, width, height};
-  picture.Draw(dc, bounds);
+  picture.Draw(dc.Get(), bounds);
   GdiFlush();
   const auto* pixels = static_cast<const char*>(bits);
   for (std::size_t i = 0; i < rows.size(); i += 4) {
@@ -55,18 +40,17 @@ std::string ComposeBitmap(Picture& picture, int width, int height) {
 
 // Writes one value under Control Panel\Desktop, with its terminating NUL.
 void WriteDesktopValue(HKEY controlPanel, const char* name, const std::string& text) {
-  HKEY opened = nullptr;
-  LONG status = RegOpenKeyExA(controlPanel, "Desktop", 0, KEY_ALL_ACCESS, &opened);
+  OwnedKey desktop;
+  LONG status = RegOpenKeyExA(controlPanel, "Desktop", 0, KEY_ALL_ACCESS, desktop.Out());
   if (status == ERROR_FILE_NOT_FOUND) {
-    status = RegCreateKeyExA(controlPanel, "Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr);
-    if (status != ERROR_SUCCESS) throw AppError(FillIn("キー %s の作成に失敗しました", "Desktop"));
+    status = RegCreateKeyExA(controlPanel, "Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, desktop.Out(), nullptr);
+    if (status != ERROR_SUCCESS) throw AppError(FillIn(kCannotCreateKey, "Desktop"));
   } else if (status != ERROR_SUCCESS) {
     return;  // there, but not ours to open: this value is skipped
   }
-  Key desktop(opened);
-  if (RegSetValueExA(desktop.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+  if (RegSetValueExA(desktop.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                      static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS) {
-    throw AppError(FillIn("'%s' の設定に失敗しました", name));
+    throw AppError(FillIn(kCannotSetValue, name));
   }
 }
 
@@ -85,14 +69,13 @@ void TForm1::kabegami() {
   Bmp32ImageSize(layout.width, layout.height);  // refuses a size the file cannot hold before any memory is taken
   ReplaceWholeFile(path, EncodeBmp32(layout.width, layout.height, ComposeBitmap(picture, layout.width, layout.height)));
 
-  HKEY opened = nullptr;
-  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr) !=
-      ERROR_SUCCESS) {
-    throw AppError(FillIn("キー %s の作成に失敗しました", "Control Panel"));
+  OwnedKey controlPanel;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, controlPanel.Out(),
+                      nullptr) != ERROR_SUCCESS) {
+    throw AppError(FillIn(kCannotCreateKey, "Control Panel"));
   }
-  Key controlPanel(opened);
-  WriteDesktopValue(controlPanel.get(), "TileWallpaper", Tile ? "1" : "0");
-  WriteDesktopValue(controlPanel.get(), "Wallpaper", path);
+  WriteDesktopValue(controlPanel.Get(), "TileWallpaper", Tile ? "1" : "0");
+  WriteDesktopValue(controlPanel.Get(), "Wallpaper", path);
   std::int64_t x, y;
   if (Location) {
     RECT bounds = Bounds();
@@ -102,13 +85,13 @@ void TForm1::kabegami() {
     x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), layout.width);
     y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), layout.height);
   }
-  WriteDesktopValue(controlPanel.get(), "WallPaperOriginX", std::to_string(x));
-  WriteDesktopValue(controlPanel.get(), "WallPaperOriginY", std::to_string(y));
+  WriteDesktopValue(controlPanel.Get(), "WallPaperOriginX", std::to_string(x));
+  WriteDesktopValue(controlPanel.Get(), "WallPaperOriginY", std::to_string(y));
   // Windows 8 and later decide the fit by this value before they look at
   // TileWallpaper (a new installation has 10, fill): 0 lets the tile and
   // centre choice above take effect. They ignore the origin values.
-  WriteDesktopValue(controlPanel.get(), "WallpaperStyle", "0");
-  controlPanel.reset();
+  WriteDesktopValue(controlPanel.Get(), "WallpaperStyle", "0");
+  controlPanel.Reset();
   SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, path.data(), SPIF_SENDWININICHANGE);
 }
 

@@ -13,7 +13,7 @@ void TForm1::Param(const std::string& entry) {
     RestoreWindowAndOptions(settings, false);
   }
   // An extracted member stays in TempFolder: no SaveState deletes it here.
-  std::string path = IsArchiveMember(entry) ? ExtractArchiveMember(entry) : entry;
+  std::string path = IsArchiveMember(entry) ? ExtractArchiveMember(Handle(), entry) : entry;
   try {
     Image1.picture.LoadFromFile(path);
   } catch (const AppError&) {

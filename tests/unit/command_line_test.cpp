@@ -44,4 +44,26 @@ TEST(CommandLine, LongTokensAreNeverCut) {
   EXPECT_EQ(FirstArgument("x.exe \"" + longPath + "\""), longPath);
 }
 
+// Only "C:\\Photos" and "-r" are folders here, so a switch that is also a
+// folder's name shows which test comes first.
+bool IsTestFolder(const std::string& path) { return path == "C:\\Photos" || path == "-r"; }
+
+TEST(CommandLine, TheStartRouteFollowsTheExtensionThenTheFolderThenTheFirstByte) {
+  struct {
+    const char* argument;
+    StartRoute route;
+  } cases[] = {
+      {"C:\\a.lzh", StartRoute::Archive},      {"C:\\A.LzH", StartRoute::Archive},
+      {"C:\\Photos.lzh", StartRoute::Archive}, {"C:\\list.PVL", StartRoute::ListFile},
+      {"C:\\Photos", StartRoute::Folder},      {"-r", StartRoute::Folder},
+      {"", StartRoute::LastList},               {"-R", StartRoute::LastList},
+      {"/x", StartRoute::LastList},             {"C:\\a.jpg", StartRoute::Wallpaper},
+      {"C:\\a.lzh.jpg", StartRoute::Wallpaper}, {"C:\\表.pvl ", StartRoute::Wallpaper},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.argument);
+    EXPECT_EQ(ChooseStartRoute(c.argument, &IsTestFolder), c.route);
+  }
+}
+
 }  // namespace

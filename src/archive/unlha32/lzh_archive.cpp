@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #endif
 
+#include "app/little_endian.h"
 #include "app/shift_jis.h"
 
 namespace {
@@ -78,12 +79,6 @@ std::string WithSlashes(std::span<const std::uint8_t> bytes) {
     }
   }
   return text;
-}
-
-std::uint32_t Little(std::span<const std::uint8_t> bytes, std::size_t at, std::size_t size) {
-  std::uint32_t value = 0;
-  for (std::size_t i = size; i-- > 0;) value = value << 8 | bytes[at + i];
-  return value;
 }
 
 // A folder that is already there, or cannot be made, shows when the file
@@ -163,7 +158,7 @@ std::optional<std::string> StoredMemberName(std::span<const std::uint8_t> header
   // Extensions: size (counting itself), type, data.
   std::size_t at = extensions;
   while (at + sizeField <= header.size()) {
-    std::size_t size = Little(header, at, sizeField);
+    std::size_t size = LittleEndian(header, at, sizeField);
     if (size == 0) break;
     if (size < sizeField + 1 || size > header.size() - at) return std::nullopt;
     std::uint8_t type = header[at + sizeField];

@@ -1,5 +1,7 @@
 #pragma once
-// Releases a COM interface on every way out.
+// Owners for what COM hands out: interfaces, and memory from its allocator.
+
+#include <objbase.h>
 
 template <class Interface>
 class ComReference {
@@ -17,4 +19,19 @@ class ComReference {
 
  private:
   Interface* pointer_ = nullptr;
+};
+
+// Memory the shell hands out with CoTaskMemAlloc (item lists and the like).
+template <typename T>
+class CoTaskMemory {
+ public:
+  CoTaskMemory() = default;
+  ~CoTaskMemory() { CoTaskMemFree(pointer_); }
+  CoTaskMemory(const CoTaskMemory&) = delete;
+  CoTaskMemory& operator=(const CoTaskMemory&) = delete;
+  T Get() const { return pointer_; }
+  T* Out() { return &pointer_; }
+
+ private:
+  T pointer_{};
 };
