@@ -24,6 +24,7 @@ set(WINDOWS_SOURCES
   src/list/picture_list.cpp
   src/shell/companion.cpp
   src/shell/shortcut.cpp
+  src/shell/shortcut_commands.cpp
   src/view/bitmap_file.cpp
   src/view/command_table.cpp
   src/view/file_dialog.cpp
@@ -35,6 +36,7 @@ set(WINDOWS_SOURCES
   src/view/png_icon.cpp
   src/view/save_copy.cpp
   src/view/splitter.cpp
+  src/wallpaper/desktop_wallpaper.cpp
   src/wallpaper/kabegami.cpp
   src/wallpaper/param.cpp
   src/win/folder_entries.cpp

@@ -64,9 +64,10 @@ bool WriteAndClose(OwnedFile& file, std::string_view bytes) {
 bool PutInPlace(const std::string& sibling, const std::string& path) {
   DWORD oldAttributes = GetFileAttributesA(path.c_str());
   if (oldAttributes == INVALID_FILE_ATTRIBUTES) return MoveOver(sibling, path);
-  bool placed = ReplaceFileA(path.c_str(), sibling.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
-                // The old file may be gone already while the new one kept its own name.
-                (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT && MoveOver(sibling, path));
+  bool placed =
+      ReplaceFileA(path.c_str(), sibling.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) ||
+      // The old file may be gone already while the new one kept its own name.
+      (GetLastError() == ERROR_UNABLE_TO_MOVE_REPLACEMENT && MoveOver(sibling, path));
   constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE;
   if (placed && (GetFileAttributesA(path.c_str()) & kKept) != (oldAttributes & kKept)) {
     SetFileAttributesA(path.c_str(), oldAttributes & (kKept | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED));
@@ -77,8 +78,8 @@ bool PutInPlace(const std::string& sibling, const std::string& path) {
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path) {
-  OwnedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  OwnedFile file(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) throw AppError(FillIn(kCannotOpenFile, path));
   LARGE_INTEGER size;
   if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) throw AppError(kReadError);

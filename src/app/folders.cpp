@@ -5,9 +5,7 @@
 #include "app/path_rules.h"
 #include "app/shift_jis.h"
 
-std::string DataFolderFromRecent(std::string_view recentFolder) {
-  return FolderOf(recentFolder) + "\\Tirvane\\";
-}
+std::string DataFolderFromRecent(std::string_view recentFolder) { return FolderOf(recentFolder) + "\\Tirvane\\"; }
 
 std::string TempFolderFrom(std::string_view tempPath, std::string_view exePath) {
   std::string folder(tempPath);
@@ -19,9 +17,7 @@ std::string SettingsPathFor(std::string_view dataFolder, std::string_view exePat
   return std::string(dataFolder) + ChangeExtension(FileNameOf(exePath), ".ini");
 }
 
-std::string DriveRootOf(std::string_view exePath) {
-  return FolderOf(exePath).substr(0, 3);
-}
+std::string DriveRootOf(std::string_view exePath) { return FolderOf(exePath).substr(0, 3); }
 
 bool IsLinkedFolder(unsigned long attributes, unsigned long reparseTag) {
   constexpr unsigned long kFolder = 0x10, kReparsePoint = 0x400;

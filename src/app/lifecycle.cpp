@@ -8,7 +8,6 @@
 #include "app/app_state.h"
 #include "app/application.h"
 #include "app/command_line.h"
-#include "win/folder_entries.h"
 #include "app/folders.h"
 #include "app/path_rules.h"
 #include "app/platform.h"
@@ -18,6 +17,7 @@
 #include "list/gathering.h"
 #include "list/list_file.h"
 #include "view/form1.h"
+#include "win/folder_entries.h"
 
 namespace {
 
@@ -68,9 +68,7 @@ void Dispatch(const std::string& argument) {
       Form1->ShowGatheredList();
       ListName = kNewListName;
       break;
-    case StartRoute::LastList:
-      RestoreState();
-      break;
+    case StartRoute::LastList: RestoreState(); break;
     case StartRoute::Wallpaper:
       wallpaperRoute = true;
       Form1->Param(argument);

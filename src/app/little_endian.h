@@ -16,5 +16,6 @@ inline std::uint32_t LittleEndian(std::span<const std::uint8_t> bytes, std::size
 // Appends the size low bytes of value to a string or a byte vector.
 template <class Bytes>
 void PutLittleEndian(Bytes& out, std::uint32_t value, std::size_t size) {
-  for (std::size_t i = 0; i < size; ++i) out.push_back(static_cast<typename Bytes::value_type>(value >> (8 * i) & 0xFF));
+  for (std::size_t i = 0; i < size; ++i)
+    out.push_back(static_cast<typename Bytes::value_type>(value >> (8 * i) & 0xFF));
 }

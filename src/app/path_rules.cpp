@@ -52,18 +52,8 @@ std::string ChangeExtension(std::string_view path, std::string_view extension) {
   return result;
 }
 
-std::string BaseNameOf(std::string_view path) {
-  return ChangeExtension(FileNameOf(path), "");
-}
+std::string BaseNameOf(std::string_view path) { return ChangeExtension(FileNameOf(path), ""); }
 
 bool HasExtension(std::string_view path, std::string_view extension) {
   return UpperCase(ExtensionOf(path)) == UpperCase(extension);
-}
-
-std::string UpperCase(std::string_view text) {
-  std::string result(text);
-  for (std::size_t i = 0; i < result.size(); i += CharLengthAt(result, i)) {
-    if (result[i] >= 'a' && result[i] <= 'z') result[i] = static_cast<char>(result[i] - 'a' + 'A');
-  }
-  return result;
 }

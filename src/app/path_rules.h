@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/shift_jis.h"  // UpperCase
+
 // The text before the last "\" or ":"; a "\" that follows ":" or another "\"
 // stays, so the folder of C:\x.exe is C:\ and that of C:\A\x.exe is C:\A.
 std::string FolderOf(std::string_view path);
@@ -21,11 +23,6 @@ std::string ChangeExtension(std::string_view path, std::string_view extension);
 // The file name without its folder and without its extension.
 std::string BaseNameOf(std::string_view path);
 
-
 // True when the path's extension is extension ("." included), in any case
 // of its single-byte letters: HasExtension("A.LzH", ".lzh").
 bool HasExtension(std::string_view path, std::string_view extension);
-
-// The text with its single-byte letters in upper case, as the Japanese
-// locale upper-cases: double-byte characters stay as they are.
-std::string UpperCase(std::string_view text);

@@ -7,7 +7,7 @@
 
 class SettingsFile {
  public:
-  SettingsFile();  // the path is worked out anew from DataFolder and the executable
+  SettingsFile();   // the path is worked out anew from DataFolder and the executable
   ~SettingsFile();  // flushes what was written
 
   SettingsFile(const SettingsFile&) = delete;

@@ -51,9 +51,7 @@ std::int32_t SettingsIntegerOr(std::string_view text, std::int32_t fallback) {
   return ParseSettingsInteger(text).value_or(fallback);
 }
 
-bool SettingsBooleanOr(std::string_view text, bool fallback) {
-  return SettingsIntegerOr(text, fallback ? 1 : 0) != 0;
-}
+bool SettingsBooleanOr(std::string_view text, bool fallback) { return SettingsIntegerOr(text, fallback ? 1 : 0) != 0; }
 
 std::string SettingsIntegerText(std::int32_t value) { return std::to_string(value); }
 

@@ -11,9 +11,7 @@ std::string NameAfterLastSlash(std::string_view text) {
   return std::string(slash == std::string_view::npos ? text : text.substr(slash + 1));
 }
 
-bool IsListedPictureName(std::string_view name) {
-  return HasExtension(name, ".bmp") || HasExtension(name, ".jpg");
-}
+bool IsListedPictureName(std::string_view name) { return HasExtension(name, ".bmp") || HasExtension(name, ".jpg"); }
 
 std::string MemberNameFromRecord(const char (&record)[kEntryRecordSize]) {
   std::string_view name(record + kEntryNameOffset, kEntryNameSize);
@@ -38,8 +36,7 @@ std::string CommandPiece(std::string_view piece) {
 std::optional<std::string> ExtractionCommandLine(std::string_view archive, std::string_view folder,
                                                  std::string_view member) {
   if (!CanBeCarried(archive) || !CanBeCarried(folder) || !CanBeCarried(member)) return std::nullopt;
-  return "e -m -p -n -y -gm -jd300K " + CommandPiece(archive) + " " + CommandPiece(folder) + " " +
-         CommandPiece(member);
+  return "e -m -p -n -y -gm -jd300K " + CommandPiece(archive) + " " + CommandPiece(folder) + " " + CommandPiece(member);
 }
 
 namespace {
@@ -57,7 +54,8 @@ std::vector<std::string> LibrarySearchFolders(std::string_view programFolder, st
   if (!windowsFolder.empty()) {
     sixteenBitSystemFolder = std::string(windowsFolder) + (EndsInPathSeparator(windowsFolder) ? "" : "\\") + "System";
   }
-  for (std::string_view folder : {programFolder, systemFolder, std::string_view(sixteenBitSystemFolder), windowsFolder}) {
+  for (std::string_view folder :
+       {programFolder, systemFolder, std::string_view(sixteenBitSystemFolder), windowsFolder}) {
     if (!folder.empty()) folders.emplace_back(folder);
   }
   std::size_t start = 0;
@@ -65,7 +63,8 @@ std::vector<std::string> LibrarySearchFolders(std::string_view programFolder, st
     std::size_t end = pathVariable.find(';', start);
     if (end == std::string_view::npos) end = pathVariable.size();
     std::string_view folder = pathVariable.substr(start, end - start);
-    if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') folder = folder.substr(1, folder.size() - 2);
+    if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"')
+      folder = folder.substr(1, folder.size() - 2);
     if (IsAbsoluteFolder(folder)) folders.emplace_back(folder);
     start = end + 1;
   }

@@ -54,9 +54,7 @@ void Start() {
   }
 }
 
-void Stop() {
-  library.Reset();
-}
+void Stop() { library.Reset(); }
 
 int Unlha(HWND owner, const std::string& commandLine, std::string& output, std::uint32_t outputSize) {
   auto function = Lookup<UnlhaFunction>("Unlha");

@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
-#include "win/folder_entries.h"
 #include "app/folders.h"
 #include "app/path_rules.h"
 #include "archive/archive_entries.h"
 #include "archive/archive_paths.h"
 #include "list/picture_list.h"
+#include "win/folder_entries.h"
 
 void ScanFolder(PictureList& list, std::string folder) {
   GrowingList growing(list);

@@ -1,8 +1,8 @@
 // The File menu's commands that add pictures to the list.
+#include "list/gathering.h"
 #include "app/app_state.h"
 #include "app/path_rules.h"
 #include "archive/archive_entries.h"
-#include "list/gathering.h"
 #include "view/file_dialog.h"
 #include "view/folder_dialog.h"
 #include "view/form1.h"

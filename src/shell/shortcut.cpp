@@ -5,14 +5,7 @@
 #include <shlobj.h>
 
 #include "win/com_reference.h"
-#include "app/path_rules.h"
-#include "app/platform.h"
-#include "view/file_dialog.h"
-#include "view/form1.h"
 
-namespace {
-
-// The Send To folder, or nothing when the shell cannot name it.
 std::string SendToFolder() {
   CoTaskMemory<LPITEMIDLIST> items;
   char path[MAX_PATH] = "";
@@ -21,8 +14,6 @@ std::string SendToFolder() {
   }
   return path;
 }
-
-}  // namespace
 
 bool CreateShortcut(const std::string& target, const std::string& argument, const std::string& linkPath) {
   ComReference<IShellLinkA> link;
@@ -37,25 +28,4 @@ bool CreateShortcut(const std::string& target, const std::string& argument, cons
   wchar_t wide[MAX_PATH + 1] = {};
   if (!MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH + 1)) return false;
   return SUCCEEDED(file->Save(wide, TRUE));
-}
-
-void TForm1::S1Click() {
-  std::string entry = ListBox1.At(ListBox1.Selected());
-  // pic.jpg offers pic. , and the name chosen gets .lnk in place of its extension.
-  auto chosen = ShowFileDialog(Handle(), SaveDialog1, ChangeExtension(FileNameOf(entry), "."));
-  if (!chosen) return;
-  entry = ListBox1.At(ListBox1.Selected());
-  CreateShortcut(ExecutablePath(), entry, ChangeExtension(*chosen, ".lnk"));
-}
-
-void TForm1::S2Click() {
-  std::string folder = SendToFolder();
-  // Without a Send To folder there is no place the shell would look at, so
-  // no link is made anywhere else.
-  if (folder.empty()) return;
-  CreateShortcut(ExecutablePath(), "", folder + "\\てぃるばね.lnk");
-}
-
-void TForm1::R1Click() {
-  if (auto chosen = ShowFileDialog(Handle(), SaveDialog1, "ﾗﾝﾀﾞﾑ壁紙.lnk")) CreateShortcut(ExecutablePath(), "-r", *chosen);
 }

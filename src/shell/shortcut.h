@@ -7,3 +7,6 @@
 // quotes, nothing else set. False when any step fails, a link path longer
 // than 260 UTF-16 units included, which is never cut short.
 bool CreateShortcut(const std::string& target, const std::string& argument, const std::string& linkPath);
+
+// The user's Send To folder, or an empty text when the shell cannot name it.
+std::string SendToFolder();

@@ -37,4 +37,3 @@ Pixels ReadBitmap(const std::string& path, std::span<const std::uint8_t> data) {
   for (std::size_t i = 3; i < pixels.bgrx.size(); i += 4) pixels.bgrx[i] = 0;
   return pixels;
 }
-

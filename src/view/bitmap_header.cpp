@@ -37,7 +37,8 @@ std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file)
     width = LittleEndian(file, 18, 2), height = LittleEndian(file, 20, 2);
     planes = LittleEndian(file, 22, 2), bitCount = LittleEndian(file, 24, 2);
   } else {
-    width = static_cast<std::int32_t>(LittleEndian(file, 18, 4)), height = static_cast<std::int32_t>(LittleEndian(file, 22, 4));
+    width = static_cast<std::int32_t>(LittleEndian(file, 18, 4)),
+    height = static_cast<std::int32_t>(LittleEndian(file, 22, 4));
     planes = LittleEndian(file, 26, 2), bitCount = LittleEndian(file, 28, 2);
     if (headerSize >= 20) compression = LittleEndian(file, 30, 4);
     if (headerSize >= 36) colours = LittleEndian(file, 46, 4);
@@ -69,8 +70,7 @@ std::optional<BitmapSource> ReadBitmapSource(std::span<const std::uint8_t> file)
       if (tableAt > file.size()) return std::nullopt;
       for (int i = 0; i < 3; ++i) masks[i] = LittleEndian(file, kFileHeader + 40 + 4 * static_cast<std::size_t>(i), 4);
       break;
-    default:
-      return std::nullopt;  // JPEG or PNG inside, or an OS/2 compression
+    default: return std::nullopt;  // JPEG or PNG inside, or an OS/2 compression
   }
   if (compression != kRgb && !IsWindowsHeader(headerSize)) return std::nullopt;
 

@@ -71,12 +71,8 @@ HMENU BuildMenuBar() {
         popup = CreatePopupMenu();
         AppendMenuA(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), command.caption);
         break;
-      case RowKind::Separator:
-        AppendMenuA(popup, MF_SEPARATOR, id, nullptr);
-        break;
-      case RowKind::Item:
-        AppendMenuA(popup, MF_STRING, id, MenuItemText(command, command.caption).c_str());
-        break;
+      case RowKind::Separator: AppendMenuA(popup, MF_SEPARATOR, id, nullptr); break;
+      case RowKind::Item: AppendMenuA(popup, MF_STRING, id, MenuItemText(command, command.caption).c_str()); break;
     }
   }
   return bar;

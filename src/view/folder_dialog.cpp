@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "win/folder_entries.h"
-#include "win/handles.h"
 #include "app/folders.h"
 #include "app/path_rules.h"
 #include "view/resource_ids.h"
+#include "win/folder_entries.h"
+#include "win/handles.h"
 
 namespace {
 
@@ -95,17 +95,10 @@ class FolderChooser {
 
   INT_PTR OnMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-      case WM_INITDIALOG:
-        OnInit(dialog);
-        return TRUE;
-      case WM_DRAWITEM:
-        DrawTreeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-      case WM_VKEYTOITEM:
-        return OnTreeKey(LOWORD(wParam));
-      case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
+      case WM_INITDIALOG: OnInit(dialog); return TRUE;
+      case WM_DRAWITEM: DrawTreeItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+      case WM_VKEYTOITEM: return OnTreeKey(LOWORD(wParam));
+      case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
     }
     return FALSE;
   }
@@ -217,9 +210,11 @@ class FolderChooser {
     int iconLeft = row.left + 2 + item.level * Indent();
     int iconTop = row.top + (row.bottom - row.top - GetSystemMetrics(SM_CYSMICON)) / 2;
     HICON icon = (item.open ? openIcon_ : closedIcon_).Get();
-    if (icon) DrawIconEx(draw.hDC, iconLeft, iconTop, icon, iconSize, GetSystemMetrics(SM_CYSMICON), 0, nullptr, DI_NORMAL);
+    if (icon)
+      DrawIconEx(draw.hDC, iconLeft, iconTop, icon, iconSize, GetSystemMetrics(SM_CYSMICON), 0, nullptr, DI_NORMAL);
     std::string text(static_cast<std::size_t>(SendMessageA(tree_, LB_GETTEXTLEN, draw.itemID, 0)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(SendMessageA(tree_, LB_GETTEXT, draw.itemID, reinterpret_cast<LPARAM>(text.data()))));
+    text.resize(
+        static_cast<std::size_t>(SendMessageA(tree_, LB_GETTEXT, draw.itemID, reinterpret_cast<LPARAM>(text.data()))));
     SIZE size{};
     GetTextExtentPoint32A(draw.hDC, text.c_str(), static_cast<int>(text.size()), &size);
     RECT label{iconLeft + iconSize + 2, row.top, iconLeft + iconSize + 2 + size.cx + 4, row.bottom};

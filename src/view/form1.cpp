@@ -35,21 +35,11 @@ TForm1::~TForm1() {
 
 LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      OnCreate();
-      return 0;
-    case WM_SIZE:
-      OnSize();
-      return 0;
-    case WM_COMMAND:
-      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-      return 0;
-    case WM_CLOSE:
-      OnClose();
-      return 0;
-    case WM_ACTIVATE:
-      OnActivate(wParam);
-      break;
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_SIZE: OnSize(); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_CLOSE: OnClose(); return 0;
+    case WM_ACTIVATE: OnActivate(wParam); break;
     case WM_SETFOCUS:
       // The list is the one control that keeps the keyboard; it gets it back
       // when the window is active again, after a dialog or another program.
@@ -62,18 +52,10 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     // A button released over the window's own surface steps like one over
     // the picture.
-    case WM_LBUTTONUP:
-      Application::RunGuarded([this] { Image1MouseUp(MouseButton::Left); });
-      return 0;
-    case WM_RBUTTONUP:
-      Application::RunGuarded([this] { Image1MouseUp(MouseButton::Right); });
-      return 0;
-    case WM_MBUTTONUP:
-      Application::RunGuarded([this] { Image1MouseUp(MouseButton::Middle); });
-      return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_LBUTTONUP: Application::RunGuarded([this] { Image1MouseUp(MouseButton::Left); }); return 0;
+    case WM_RBUTTONUP: Application::RunGuarded([this] { Image1MouseUp(MouseButton::Right); }); return 0;
+    case WM_MBUTTONUP: Application::RunGuarded([this] { Image1MouseUp(MouseButton::Middle); }); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
   }
   return Default(message, wParam, lParam);
 }
@@ -87,12 +69,13 @@ void TForm1::OnCreate() {
   font_.Reset(CreateFontIndirectA(&face));
 
   listWidth_ = ScaledForScreen(listWidth_);
-  Splitter1.Create(Handle(), [this] { return listWidth_; }, [this](int width) { Splitter1Moved(width); });
+  auto listWidth = [this] { return listWidth_; };
+  Splitter1.Create(Handle(), listWidth, [this](int width) { Splitter1Moved(width); });
   Image1.Create(Handle(), [this](MouseButton button) { Image1MouseUp(button); });
-  HWND listBox = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
-                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                 0, 0, listWidth_, 0, Handle(), reinterpret_cast<HMENU>(kListBoxId),
-                                 GetModuleHandleA(nullptr), nullptr);
+  HWND listBox =
+      CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "",
+                      WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
+                      listWidth_, 0, Handle(), reinterpret_cast<HMENU>(kListBoxId), GetModuleHandleA(nullptr), nullptr);
   SendMessageA(listBox, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   ListBox1.Attach(listBox);
   SetWindowLongPtrA(listBox, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -155,6 +138,19 @@ LRESULT CALLBACK TForm1::ListBoxProc(HWND window, UINT message, WPARAM wParam, L
   return CallWindowProcA(form->listBoxProc_, window, message, wParam, lParam);
 }
 
+// Every command runs to its end here, but not always from the idle loop: a
+// folder scan, an archive listing and the removal of the temporary folder
+// handle waiting messages between entries, so any command, key or click may
+// run in the middle of them (nothing is greyed meanwhile). What each must
+// tolerate:
+// - the list may be growing: indexes are read afresh, never kept across a
+//   call that handles messages; Clear, Delete and opening a list change the
+//   list under the scan, which goes on appending to whatever is there;
+// - a scan runs on its own copy of its folder, so a second Open Folder (a
+//   scan inside the scan) or a changed CurrentFolder does not disturb it;
+// - LoadPicture may run on a half-filled list;
+// - closing saves the state of that moment; the program ends after the
+//   interrupted work and its command have finished.
 void TForm1::OnCommand(WORD id, WORD code, HWND control) {
   if (control) {
     if (control == ListBox1.Handle()) OnListNotify(code);

@@ -11,20 +11,11 @@ void TImage::Create(HWND parent, std::function<void(MouseButton)> mouseUp) {
 
 LRESULT TImage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;  // the paint covers every pixel
-    case WM_LBUTTONUP:
-      Application::RunGuarded([this] { mouseUp_(MouseButton::Left); });
-      return 0;
-    case WM_RBUTTONUP:
-      Application::RunGuarded([this] { mouseUp_(MouseButton::Right); });
-      return 0;
-    case WM_MBUTTONUP:
-      Application::RunGuarded([this] { mouseUp_(MouseButton::Middle); });
-      return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;  // the paint covers every pixel
+    case WM_LBUTTONUP: Application::RunGuarded([this] { mouseUp_(MouseButton::Left); }); return 0;
+    case WM_RBUTTONUP: Application::RunGuarded([this] { mouseUp_(MouseButton::Right); }); return 0;
+    case WM_MBUTTONUP: Application::RunGuarded([this] { mouseUp_(MouseButton::Middle); }); return 0;
   }
   return Default(message, wParam, lParam);
 }

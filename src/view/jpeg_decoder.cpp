@@ -3,8 +3,8 @@
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include "app/app_error.h"
 
@@ -133,8 +133,8 @@ void DecodeJpeg(std::span<const std::uint8_t> data, PictureSize wanted, Pixels& 
     jpeg_start_decompress(info);
     pixels.Resize(static_cast<int>(info->output_width), static_cast<int>(info->output_height));
     if (cmyk) {
-      cmykRow = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
-                                           info->output_width * 4, 1);
+      cmykRow =
+          (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE, info->output_width * 4, 1);
     }
     while (info->output_scanline < info->output_height) {
       std::uint8_t* row = pixels.Row(static_cast<int>(info->output_scanline));

@@ -35,13 +35,9 @@ void TForm1::LoadPicture() {
       return;
     }
     switch (ReadEntryFile(*file)) {
-      case EntryRead::Read:
-        LayOutPicture(*file);
-        return;
-      case EntryRead::Dropped:
-        continue;
-      case EntryRead::Failed:
-        return;
+      case EntryRead::Read: LayOutPicture(*file); return;
+      case EntryRead::Dropped: continue;
+      case EntryRead::Failed: return;
     }
   }
 }
@@ -97,8 +93,8 @@ void TForm1::LayOutPicture(const EntryFile& file) {
   Image1.SetWidth(fit.width);
   Image1.SetLeft(fit.left);
   std::string separator = DecimalSeparator();
-  SetCaption(PictureCaption({ListName, file.entry, picture.Width(), picture.Height(), fit.scale, file.index,
-                             ListBox1.Count(), separator}));
+  SetCaption(PictureCaption(
+      {ListName, file.entry, picture.Width(), picture.Height(), fit.scale, file.index, ListBox1.Count(), separator}));
   Image1.Show();
 }
 

@@ -42,9 +42,7 @@ void Picture::Load(const std::string& path) {
   auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(data.data()), data.size());
 
   switch (kind) {
-    case PictureKind::Jpeg:
-      size = ReadJpegHeader(bytes);
-      break;
+    case PictureKind::Jpeg: size = ReadJpegHeader(bytes); break;
     case PictureKind::Bitmap:
       full = ReadBitmap(path, bytes);
       size = {full.width, full.height};
@@ -86,8 +84,7 @@ void Picture::Load(const std::string& path) {
       size.height = MulDiv(bounds->height, ScreenDpi(false), bounds->inch);
       break;
     }
-    case PictureKind::None:
-      break;
+    case PictureKind::None: break;
   }
 
   // The same JPEG read again (a resize reads the file afresh) keeps its
@@ -163,19 +160,14 @@ void Picture::Draw(HDC dc, const RECT& bounds) {
       DrawPixels(dc, bounds, full_);
       break;
     }
-    case PictureKind::Bitmap:
-      DrawPixels(dc, bounds, full_);
-      break;
+    case PictureKind::Bitmap: DrawPixels(dc, bounds, full_); break;
     case PictureKind::Icon:
       DrawIconEx(dc, bounds.left, bounds.top, icon_.Get(), bounds.right - bounds.left, bounds.bottom - bounds.top, 0,
                  nullptr, DI_NORMAL);
       break;
     case PictureKind::EnhMetafile:
-    case PictureKind::WinMetafile:
-      PlayEnhMetaFile(dc, metafile_.Get(), &bounds);
-      break;
-    case PictureKind::None:
-      break;
+    case PictureKind::WinMetafile: PlayEnhMetaFile(dc, metafile_.Get(), &bounds); break;
+    case PictureKind::None: break;
   }
 }
 

@@ -52,8 +52,8 @@ class Picture {
   PictureKind kind_ = PictureKind::None;
   std::string data_;
   PictureSize size_;
-  Pixels full_;     // JPEG: decoded at a DCT scale; bitmap: all its pixels
-  Pixels scaled_;   // full_ resampled to the size last drawn
+  Pixels full_;    // JPEG: decoded at a DCT scale; bitmap: all its pixels
+  Pixels scaled_;  // full_ resampled to the size last drawn
   int decodedEighths_ = 0;
   std::string failure_;
   OwnedIcon icon_;

@@ -29,7 +29,9 @@ std::optional<IconImage> FirstIconImage(std::span<const std::uint8_t> file) {
 
 std::optional<PlaceableBounds> ReadPlaceableHeader(std::span<const std::uint8_t> file) {
   if (file.size() <= kPlaceableHeaderSize || LittleEndian(file, 0, 4) != kPlaceableKey) return std::nullopt;
-  auto signedWord = [&](std::size_t at) { return static_cast<int>(static_cast<std::int16_t>(LittleEndian(file, at, 2))); };
+  auto signedWord = [&](std::size_t at) {
+    return static_cast<int>(static_cast<std::int16_t>(LittleEndian(file, at, 2)));
+  };
   PlaceableBounds bounds;
   bounds.width = signedWord(10) - signedWord(6);
   bounds.height = signedWord(12) - signedWord(8);

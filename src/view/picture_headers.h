@@ -23,9 +23,9 @@ std::optional<IconImage> FirstIconImage(std::span<const std::uint8_t> file);
 constexpr std::size_t kPlaceableHeaderSize = 22;
 
 struct PlaceableBounds {
-  int width = 0;   // in units, of which inch make an inch; may be negative
+  int width = 0;  // in units, of which inch make an inch; may be negative
   int height = 0;
-  int inch = 0;    // never 0
+  int inch = 0;  // never 0
 };
 
 // The bounds a placeable metafile gives, or nothing when the file is none

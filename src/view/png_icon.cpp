@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "win/com_reference.h"
 #include "view/bitmap_file.h"
+#include "win/com_reference.h"
 #include "win/handles.h"
 
 namespace {
@@ -26,8 +26,8 @@ HICON IconFromPng(std::span<const std::uint8_t> png) {
                               factory.Out())) ||
       FAILED(factory->CreateStream(stream.Address())) ||
       FAILED(stream->InitializeFromMemory(const_cast<BYTE*>(png.data()), static_cast<DWORD>(png.size()))) ||
-      FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                              decoder.Address())) ||
+      FAILED(
+          factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.Address())) ||
       FAILED(decoder->GetFrame(0, frame.Address())) || FAILED(factory->CreateFormatConverter(converter.Address())) ||
       FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGRA, WICBitmapDitherTypeNone, nullptr, 0,
                                    WICBitmapPaletteTypeCustom)) ||

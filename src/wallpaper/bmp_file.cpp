@@ -22,7 +22,8 @@ void Put32(std::string& out, std::uint32_t value) {
 
 std::uint32_t Bmp32ImageSize(int width, int height) {
   constexpr std::uint64_t kMost = std::numeric_limits<std::uint32_t>::max() - kHeadersSize;
-  if (width < 0 || height < 0 || 4ull * static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMost) {
+  if (width < 0 || height < 0 ||
+      4ull * static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMost) {
     throw AppError(kCannotMakeBitmap);
   }
   return 4u * static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(height);

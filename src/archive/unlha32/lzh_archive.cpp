@@ -1,7 +1,6 @@
 #include "archive/unlha32/lzh_archive.h"
 
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -105,9 +104,8 @@ void MakeFolders(const std::string& folder) {
 // NUL, COM0 to COM9, LPT0 to LPT9 (or with a superscript 1, 2 or 3, as
 // Latin code pages spell them), CONIN$ or CONOUT$, in any case.
 bool IsDeviceName(std::string_view name) {
-  std::string base(name.substr(0, name.find('.')));
+  std::string base = UpperCase(name.substr(0, name.find('.')));
   while (!base.empty() && (base.back() == ' ' || base.back() == '.')) base.pop_back();
-  for (char& c : base) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" || base == "CONOUT$") {
     return true;
   }

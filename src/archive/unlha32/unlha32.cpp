@@ -17,8 +17,8 @@
 namespace {
 
 // Statuses; 0 is success.
-constexpr int kBadCommand = 0x8001, kNoArchive = 0x8002, kNoMember = 0x8003, kUnsafeName = 0x8004,
-              kDamaged = 0x8005, kWriteFailed = 0x8006, kNoMemory = 0x8007, kEnd = -1;
+constexpr int kBadCommand = 0x8001, kNoArchive = 0x8002, kNoMember = 0x8003, kUnsafeName = 0x8004, kDamaged = 0x8005,
+              kWriteFailed = 0x8006, kNoMemory = 0x8007, kEnd = -1;
 
 // No exception may leave an exported function for the caller's frames:
 // running out of memory is a status like any other.

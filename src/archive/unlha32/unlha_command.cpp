@@ -55,20 +55,15 @@ std::optional<UnlhaCommand> ParseUnlhaCommand(std::string_view line) {
   for (Piece& piece : *pieces) {
     if (!piece.quoted && piece.text.starts_with('-')) continue;  // a switch
     switch (position++) {
-      case 0:
-        command.command = std::move(piece.text);
-        break;
-      case 1:
-        command.archive = std::move(piece.text);
-        break;
+      case 0: command.command = std::move(piece.text); break;
+      case 1: command.archive = std::move(piece.text); break;
       case 2:
         if (EndsInPathSeparator(piece.text)) {
           command.folder = std::move(piece.text);
           break;
         }
         [[fallthrough]];
-      default:
-        command.members.push_back(std::move(piece.text));
+      default: command.members.push_back(std::move(piece.text));
     }
   }
   if (command.command.empty() || command.archive.empty()) return std::nullopt;
