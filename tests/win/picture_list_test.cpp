@@ -1,5 +1,6 @@
 // The picture list's rules and the list files, checked against the real
-// list-box control and file system under Windows (or Wine). Prints one line
+// list-box control and file system under Windows (or Wine), and the command
+// table's shortcuts. Prints one line
 // per failed check and closes with "N passed, N failed".
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include "app/app_error.h"
 #include "list/list_file.h"
 #include "list/picture_list.h"
+#include "view/command_table.h"
 
 namespace {
 
@@ -214,6 +216,21 @@ void ListFileInTheLongestFolder(PictureList& list) {
   RemoveDirectoryA(base.c_str());
 }
 
+// A key runs the first item that shows it. The only shortcut an earlier
+// item takes is S3's Ctrl+Z, which is Z1's; any other would be a key that
+// silently runs a command other than the one its menu item shows.
+void CommandTableShortcuts() {
+  std::vector<Shortcut> keys;
+  std::vector<CommandId> items;
+  for (const Command& command : CommandTable()) {
+    if (command.kind != RowKind::Item) continue;
+    keys.push_back(command.shortcut);
+    items.push_back(command.id);
+  }
+  auto shadowed = ShadowedShortcuts(keys);
+  CHECK(shadowed.size() == 1 && items[shadowed[0]] == CommandId::S3);
+}
+
 }  // namespace
 
 int main() {
@@ -222,6 +239,7 @@ int main() {
   FindAndAt(list);
   ListFiles(list);
   ListFileInTheLongestFolder(list);
+  CommandTableShortcuts();
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }
