@@ -11,6 +11,7 @@
 #include "view/fit.h"
 #include "view/picture.h"
 #include "view/resource_ids.h"
+#include "win/window.h"
 
 namespace {
 
@@ -55,11 +56,11 @@ void DrawPreview(const DRAWITEMSTRUCT& item, Preview& preview) {
 }
 
 UINT_PTR CALLBACK PreviewHook(HWND page, UINT message, WPARAM, LPARAM lParam) {
-  auto* preview = reinterpret_cast<Preview*>(GetWindowLongPtrA(page, GWLP_USERDATA));
+  // The dialog's own structure comes with WM_INITDIALOG, the preview in it.
+  LPARAM bound = message == WM_INITDIALOG ? reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData : 0;
+  auto* preview = DialogObject<Preview>(page, message, bound);
   switch (message) {
-    case WM_INITDIALOG:
-      SetWindowLongPtrA(page, GWLP_USERDATA, reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
-      return TRUE;
+    case WM_INITDIALOG: return TRUE;
     case WM_NOTIFY:
       if (preview && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_SELCHANGE) ShowSelection(page, *preview);
       return 0;

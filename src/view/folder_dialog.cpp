@@ -10,6 +10,7 @@
 #include "view/resource_ids.h"
 #include "win/folder_entries.h"
 #include "win/handles.h"
+#include "win/window.h"
 
 namespace {
 
@@ -82,8 +83,7 @@ class FolderChooser {
   };
 
   static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
-    auto* self = reinterpret_cast<FolderChooser*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    auto* self = DialogObject<FolderChooser>(dialog, message, lParam);
     if (message == WM_MEASUREITEM) {
       // Comes before WM_INITDIALOG; the rows must hold a small icon.
       auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);

@@ -45,3 +45,11 @@ class Window {
 
   HWND window_ = nullptr;
 };
+
+// The object a dialog works for, the one way dialog procedures find it:
+// bound from bound (the object's address) at WM_INITDIALOG, null before.
+template <class T>
+T* DialogObject(HWND dialog, UINT message, LPARAM bound) {
+  if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, GWLP_USERDATA, bound);
+  return reinterpret_cast<T*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+}
