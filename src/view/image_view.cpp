@@ -21,17 +21,16 @@ LRESULT TImage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TImage::OnPaint() {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(Handle(), &paint);
-  RECT client;
-  GetClientRect(Handle(), &client);
-  // Drawn off screen first, so a picture never flickers through the
-  // background while it is drawn.
   std::string failure;
   {
-    MemoryDC memory(CreateCompatibleDC(dc));
+    PaintDC dc(Handle());
+    RECT client;
+    GetClientRect(Handle(), &client);
+    // Drawn off screen first, so a picture never flickers through the
+    // background while it is drawn.
+    MemoryDC memory(CreateCompatibleDC(dc.Get()));
     GdiObject<HBITMAP> canvas(
-        CreateCompatibleBitmap(dc, client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1));
+        CreateCompatibleBitmap(dc.Get(), client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1));
     ScopedSelect selected(memory.Get(), canvas.Get());
     FillRect(memory.Get(), &client, GetSysColorBrush(COLOR_BTNFACE));
     try {
@@ -39,9 +38,8 @@ void TImage::OnPaint() {
     } catch (const std::exception& error) {
       failure = MessageOf(error);
     }
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc.Get(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
   }
-  EndPaint(Handle(), &paint);
   // Shown after the paint has ended; the picture draws nothing from now on,
   // so the repaint behind the box does not raise the error again.
   if (!failure.empty()) Application::ShowErrorBox(failure);
