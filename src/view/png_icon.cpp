@@ -35,8 +35,7 @@ HICON IconFromPng(std::span<const std::uint8_t> png) {
       height > kMostSide) {
     return nullptr;
   }
-  // Every pixel's alpha decides; the mask lets all of them through. Taken
-  // before the bitmap, so that a lack of memory leaves no bitmap behind.
+  // Every pixel's alpha decides; the mask lets all of them through.
   const std::vector<std::uint8_t> zeros((width + 15) / 16 * 2 * height, 0);
   void* bits = nullptr;
   GdiObject<HBITMAP> colour(CreateBgrxSection(static_cast<int>(width), -static_cast<int>(height), &bits));
