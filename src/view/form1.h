@@ -81,7 +81,6 @@ class TForm1 : public Window {
   // program ends.
   void Param(const std::string& entry);
   void LoadPicture();
-  int ListWidth() const { return listWidth_; }
 
   void SetCaption(const std::string& caption);
   std::string Caption() const;
