@@ -14,7 +14,7 @@ namespace {
 
 // Closes the file and says whether that succeeded: the last bytes may only
 // reach the disk then.
-bool Close(OwnedFile& file) { return !file || CloseHandle(file.Release()); }
+bool CloseFile(OwnedFile& file) { return !file || CloseHandle(file.Release()); }
 
 AppError CreateError(const std::string& path) { return AppError(FillIn(kCannotCreateFile, path)); }
 AppError WriteError() { return AppError(kWriteError); }
@@ -56,7 +56,7 @@ std::string MakeSiblingFile(const std::string& path, OwnedFile& file) {
 // does not reach it.
 bool WriteAndClose(OwnedFile& file, std::string_view bytes) {
   bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
-  return Close(file) && written;
+  return CloseFile(file) && written;
 }
 
 // Puts sibling in path's place in one step; the old file's hidden and system

@@ -32,8 +32,8 @@ Pixels ReadBitmap(const std::string& path, std::span<const std::uint8_t> data) {
   int rows = SetDIBits(dc.Get(), bitmap.Get(), 0, static_cast<UINT>(source->height), source->bits.data(),
                        reinterpret_cast<const BITMAPINFO*>(source->info.data()), DIB_RGB_COLORS);
   GdiFlush();
-  if (rows > 0) std::memcpy(pixels.bgrx.data(), bits, pixels.bgrx.size());
   if (rows <= 0) throw AppError(FillIn(kDamagedPicture, path));
+  std::memcpy(pixels.bgrx.data(), bits, pixels.bgrx.size());
   for (std::size_t i = 3; i < pixels.bgrx.size(); i += 4) pixels.bgrx[i] = 0;
   return pixels;
 }

@@ -50,11 +50,9 @@ std::string PlaceableHeader(std::uint16_t widthTwips, std::uint16_t heightTwips)
   PutLittleEndian(header, heightTwips, 2);
   PutLittleEndian(header, kTwipsPerInch, 2);
   PutLittleEndian(header, 0, 4);  // reserved
-  std::uint16_t checksum = 0;
-  for (std::size_t i = 0; i < header.size(); i += 2) {
-    checksum ^= static_cast<std::uint16_t>(static_cast<std::uint8_t>(header[i]) |
-                                           static_cast<std::uint8_t>(header[i + 1]) << 8);
-  }
+  const auto words = std::span(reinterpret_cast<const std::uint8_t*>(header.data()), header.size());
+  std::uint32_t checksum = 0;
+  for (std::size_t i = 0; i < words.size(); i += 2) checksum ^= LittleEndian(words, i, 2);
   PutLittleEndian(header, checksum, 2);
   return header;
 }
