@@ -42,12 +42,14 @@ trap 'stop_wine; kill $XVFB_PID 2>/dev/null || true' EXIT
 # The same pipeline as each Windows program runs it, under Wine, on the
 # same pictures; the 32-bit one where the machine runs 32-bit code.
 targets=(x86_64)
-if [ "$(cat "$root/build/deps/runs-32bit" 2>/dev/null)" = yes ]; then
+source "$root/scripts/runs-32bit.sh"
+wine32=$(runs_32bit "$root" wine)
+if [ "$wine32" = yes ]; then
   cmake --build "$root/build/i686" --target view_pipeline >/dev/null
   targets+=(i686)
 else
   echo
-  echo "i686 under Wine: not measured, this machine runs no 32-bit x86 code"
+  echo "i686 under Wine: not measured, ${wine32#no: }"
 fi
 for target in "${targets[@]}"; do
   echo

@@ -15,8 +15,10 @@ configure build/i686 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/i686-w64-mingw32.cmake"
 configure build/native -DCMAKE_BUILD_TYPE=Debug -DTIRVANE_WINDOWS_BUILD="$root/build/x86_64"
 
 dirs=(build/native build/x86_64 build/i686)
-# The unit tests again as 32-bit code, where the machine runs it.
-if [ "$(cat build/deps/runs-32bit 2>/dev/null)" = yes ]; then
+# The unit tests again as 32-bit code, where the machine can run it (by its
+# kernel or under qemu-i386).
+source scripts/runs-32bit.sh
+if [[ $(runs_32bit "$root" linux) != no:* ]]; then
   configure build/native32 -DCMAKE_BUILD_TYPE=Debug -DCMAKE_TOOLCHAIN_FILE="$root/cmake/native-m32.cmake"
   dirs+=(build/native32)
 fi

@@ -31,7 +31,7 @@ trap 'stop_wine; kill $XVFB_PID 2>/dev/null || true' EXIT
 wine "$driver" wait
 sleep 1
 shot=$root/build/run/screenshot.png
-window=$(xdotool search --onlyvisible --class Tirvane.exe | head -n 1)
+window=$(LC_ALL=C xdotool search --onlyvisible --class Tirvane.exe | head -n 1)
 import -window "$window" "$shot"
 wine "$driver" close
 echo "Screenshot of the window: $shot"

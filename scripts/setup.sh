@@ -23,13 +23,22 @@ need_root() {
   fi
 }
 
-# Whether this machine runs 32-bit x86 code: a tiny static 32-bit program
-# (an ELF header, one program header and "exit(42)") must return 42. Where
-# the kernel refuses such code, 32-bit Wine would break the 64-bit one too,
-# so nothing 32-bit is installed there. TIRVANE_NO_32BIT=1 makes the probe
-# fail, to try the suite as such a machine runs it. The answer is kept in
-# build/deps/runs-32bit for the build and the tests.
-probe_32bit() {
+source scripts/apt.sh
+
+missing_of() {  # package...: prints those not installed
+  local p
+  for p in "$@"; do
+    LC_ALL=C dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+  done
+}
+
+# Whether this machine's kernel runs 32-bit x86 code: a tiny static 32-bit
+# program (an ELF header, one program header and "exit(42)") must return 42.
+# Where the kernel refuses such code, 32-bit Wine would break the 64-bit one
+# too, so it is not installed there. TIRVANE_NO_32BIT=1 makes the probe
+# fail, to try the suite as such a machine runs it. With RUNNER, the probe
+# runs under that emulator instead.
+probe_32bit() {  # [runner]
   local probe=$deps/probe32
   mkdir -p "$deps"
   local elf=
@@ -42,63 +51,125 @@ probe_32bit() {
   elf+='\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80'   # exit(42)
   printf "$elf" > "$probe"
   chmod +x "$probe"
-  [ "${TIRVANE_NO_32BIT:-0}" != 1 ] || return 1
+  if [ $# -eq 0 ] && [ "${TIRVANE_NO_32BIT:-0}" = 1 ]; then return 1; fi
   local status=0
-  "$probe" 2>/dev/null || status=$?
+  "$@" "$probe" 2>/dev/null || status=$?
   [ $status -eq 42 ]
 }
 
+# The 32-bit part is optional: the unit tests and the wallpaper fuzzer built
+# as 32-bit code (natively, or under qemu-i386 where the kernel refuses
+# 32-bit code), and 32-bit Wine for the 32-bit program where it does not.
+# Qemu's binfmt registration (a recommended package, never installed here)
+# would make the probe pass on a kernel that refuses 32-bit code.
+unit32_packages=(g++-multilib libgtest-dev:i386 libjpeg62-turbo-dev:i386 liblhasa-dev:i386)
 if probe_32bit; then
-  echo yes > "$deps/runs-32bit"
-  # 32-bit Wine for the 32-bit program, and the 32-bit libraries the unit
-  # tests are built against a second time.
-  packages+=(wine32:i386 g++-multilib libgtest-dev:i386 libjpeg62-turbo-dev:i386 liblhasa-dev:i386)
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    need_root
-    dpkg --add-architecture i386
-    apt-get update -q
+  kernel_32bit=yes
+  wine32_packages=(wine32:i386)
+else
+  kernel_32bit=no
+  if [ "${TIRVANE_NO_32BIT:-0}" = 1 ]; then
+    kernel_reason="TIRVANE_NO_32BIT=1: tried as a machine that runs no 32-bit x86 code"
+  else
+    kernel_reason="this machine runs no 32-bit x86 code"
+  fi
+  unit32_packages+=(qemu-user)
+  wine32_packages=()
+fi
+
+# Sources of the dependencies come from Debian's archive: deb-src entries
+# that mirror the configured binary sources.
+sources_fetched() {
+  ls -d "$deps/src"/libjpeg-turbo-*/ "$deps/src"/lhasa-*/ >/dev/null 2>&1
+}
+has_deb_src() {
+  grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ || grep -qs '^deb-src' /etc/apt/sources.list
+}
+
+mapfile -t missing < <(missing_of "${packages[@]}")
+mapfile -t missing32 < <(missing_of "${unit32_packages[@]}" "${wine32_packages[@]}")
+update=no
+# The 32-bit packages come from Debian's i386 architecture; without root
+# they are left out, as any other failure of the optional part.
+if [ "$(id -u)" = 0 ] && ! LC_ALL=C dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  update=yes
+fi
+if ! sources_fetched && ! has_deb_src; then
+  need_root
+  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources > /etc/apt/sources.list.d/tirvane-src.sources
+  else
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > /etc/apt/sources.list.d/tirvane-src.list
+  fi
+  update=yes
+fi
+if [ $update = yes ] || [ ${#missing[@]} -gt 0 ]; then
+  need_root
+  apt_update
+elif [ ${#missing32[@]} -gt 0 ] && [ "$(id -u)" = 0 ]; then
+  apt_update
+fi
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  apt_install "${missing[@]}"
+fi
+
+# What the 32-bit part can do here, for the build and the tests, in
+# build/deps/runs-32bit (scripts/runs-32bit.sh reads it).
+try_32bit() {  # what package...: prints "yes" or why not
+  local what=$1
+  shift
+  mapfile -t need < <(missing_of "$@")
+  if [ ${#need[@]} -eq 0 ]; then
+    echo yes
+    return
+  fi
+  if [ "$(id -u)" != 0 ]; then
+    echo "no: installing ${need[*]} needs root"
+    return
+  fi
+  echo "setup: installing the 32-bit $what: ${need[*]}" >&2
+  if apt_try_install "$deps/apt-32bit.log" "${need[@]}"; then
+    echo yes
+  else
+    echo "setup: the 32-bit $what could not be installed, so its tests will be skipped: $APT_REASON (apt's output: build/deps/apt-32bit.log)" >&2
+    echo "no: apt-get could not install ${need[*]}: $APT_REASON"
+  fi
+}
+unit32=$(try_32bit "unit tests" "${unit32_packages[@]}")
+if [ "$unit32" = yes ]; then
+  if [ $kernel_32bit = yes ]; then
+    linux32=kernel
+  elif probe_32bit qemu-i386; then
+    linux32=qemu
+  else
+    linux32="no: $kernel_reason, and qemu-i386 does not run it either"
   fi
 else
-  echo no > "$deps/runs-32bit"
-  echo "setup: this machine runs no 32-bit x86 code: nothing 32-bit is installed and the 32-bit tests will be skipped"
+  linux32=$unit32
 fi
-
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  need_root
-  echo "setup: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ $kernel_32bit = yes ]; then
+  wine32=$(try_32bit "Wine" "${wine32_packages[@]}")
+else
+  wine32="no: $kernel_reason"
+  echo "setup: $kernel_reason: 32-bit Wine is not installed and the 32-bit program's tests will be skipped"
 fi
+state=$(printf 'linux: %s\nwine: %s\n' "$linux32" "$wine32")
+# Rewritten only when it changes: the native build reconfigures on it.
+[ "$(cat "$deps/runs-32bit" 2>/dev/null)" = "$state" ] || printf '%s\n' "$state" > "$deps/runs-32bit"
 
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+if ! LC_ALL=C locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
   need_root
   sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
   locale-gen
 fi
 
-# Sources of the dependencies come from Debian's archive: add deb-src entries
-# that mirror the configured binary sources.
-fetch_source() {  # package directory-glob
+fetch_source() {  # package
   local pkg=$1
   mkdir -p "$deps/src"
-  if ! ls -d "$deps/src/$pkg"-*/ >/dev/null 2>&1; then
-    if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
-      need_root
-      if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources > /etc/apt/sources.list.d/tirvane-src.sources
-      else
-        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list > /etc/apt/sources.list.d/tirvane-src.list
-      fi
-      apt-get update -q
-    fi
-    (cd "$deps/src" && apt-get source -q "$pkg")
-  fi
+  ls -d "$deps/src/$pkg"-*/ >/dev/null 2>&1 || (cd "$deps/src" && apt-get source -q "$pkg")
 }
 
 build_libjpeg() {  # arch

@@ -27,12 +27,13 @@ declare -A failures=()
 for run in $(seq "$runs"); do
   log=$logs/run-$run.log
   start=$SECONDS
-  if ctest --test-dir build/native -R '^e2e\.' -j2 --output-on-failure >"$log" 2>&1; then
+  # ctest's report is read below, so it is written in the C locale.
+  if LC_ALL=C ctest --test-dir build/native -R '^e2e\.' -j2 --output-on-failure >"$log" 2>&1; then
     passed=$((passed + 1))
     echo "run $run: passed ($((SECONDS - start)) s)"
   else
     failed=$((failed + 1))
-    names=$(sed -n '/tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \(e2e\.[^ ]*\) .*/\1/p' "$log" | sort -u | xargs)
+    names=$(sed -n '/tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \(e2e\.[^ ]*\) .*/\1/p' "$log" | LC_ALL=C sort -u | xargs)
     echo "run $run: failed ($((SECONDS - start)) s): ${names:-see $log}"
     for name in $names; do
       failures[$name]=$((${failures[$name]:-0} + 1))
@@ -43,5 +44,5 @@ for run in $(seq "$runs"); do
 done
 
 echo "$passed passed, $failed failed"
-for name in "${!failures[@]}"; do echo "  $name: failed in ${failures[$name]} of $runs runs"; done | sort
+for name in "${!failures[@]}"; do echo "  $name: failed in ${failures[$name]} of $runs runs"; done | LC_ALL=C sort
 [ "$failed" -eq 0 ]

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Runs the unit tests built as 32-bit code (build/native32), where every
-# size the portable code computes in std::size_t is 32 bits wide.
+# size the portable code computes in std::size_t is 32 bits wide: natively
+# where the kernel runs 32-bit code, under qemu-i386 where it does not.
 set -euo pipefail
 root=$1
-if [ "$(cat "$root/build/deps/runs-32bit" 2>/dev/null)" != yes ]; then
-  echo "skipped: this machine runs no 32-bit x86 code"
-  exit 77
-fi
+source "$root/scripts/runs-32bit.sh"
 tests=$root/build/native32/unit_tests
+how=$(runs_32bit "$root" linux)
+[[ $how != no:* ]] || { echo "skipped: ${how#no: }"; exit 77; }
 [ -x "$tests" ] || { echo "FAIL: $tests was not built"; exit 1; }
 cd "$root/build/native32"
 # AddressSanitizer keeps up to 256 MB of freed memory aside by default; in a
@@ -15,4 +15,5 @@ cd "$root/build/native32"
 # test (seen under user-mode emulation). 8 MB still catches a use after free
 # that follows soon after the free.
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=8
-"$tests" --gtest_brief=1
+echo "32-bit code runs here: $how"
+run_32bit "$root" "$tests" --gtest_brief=1

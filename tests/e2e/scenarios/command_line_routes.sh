@@ -99,7 +99,7 @@ drive command 307  # tiling off
 drive keys ctrl+w
 drive no-dialog 500
 check "Ctrl+W sets the shown picture unscaled" "40 30 ff0000" \
-  "$(od -An -tu4 -j18 -N8 "$wallpaper" | xargs) $(first_pixel)"
+  "$(LC_ALL=C od -An -tu4 -j18 -N8 "$wallpaper" | xargs) $(first_pixel)"
 check "not tiled, centred" "REG_SZ 2 0 | REG_SZ 4 492 | REG_SZ 4 369" \
   "$(drive desktop-value TileWallpaper) | $(drive desktop-value WallPaperOriginX) | $(drive desktop-value WallPaperOriginY)"
 drive close

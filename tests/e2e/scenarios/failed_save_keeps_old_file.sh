@@ -21,7 +21,7 @@ drive keys ctrl+l
 check "the general error box" "Tirvane
 ファイル $(winpath "$list") を作成できません." "$(drive message-box)"
 check_same_bytes "the old list is intact" "$WORK/before" "$list"
-check "no temporary file left" "" "$(ls -A "$WORK" | grep '^~tv' || true)"
+check "no temporary file left" "" "$(LC_ALL=C ls -A "$WORK" | grep '^~tv' || true)"
 touch "$WORK/release"
 wait
 drive close

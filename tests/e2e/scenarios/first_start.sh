@@ -22,5 +22,5 @@ AutoSiz=1
 Tile=1
 Location=0" "$(settings)"
 [ -f "$WORK/新規" ] || fail "the list was not saved as 新規 in the current folder"
-check "the empty list is a file of zero bytes" "0" "$(stat -c %s "$WORK/新規")"
-check "no temporary file left beside the list" "" "$(ls -A "$WORK" | grep '^~tv' || true)"
+check "the empty list is a file of zero bytes" "0" "$(LC_ALL=C stat -c %s "$WORK/新規")"
+check "no temporary file left beside the list" "" "$(LC_ALL=C ls -A "$WORK" | grep '^~tv' || true)"

@@ -24,7 +24,7 @@ while IFS= read -r -d '' archive; do
   (cd "$WORK/lhasa/$k" && lhasa xq "$copy" >>"$WORK/lha.log" 2>&1 || true)
   archives+=("$(winpath "$copy")")
   k=$((k + 1))
-done < <(find "${sources[0]}" -path '*/pmarc*' -prune -o -type f \( -name '*.lzh' -o -name '*.lzs' \) -print0 | sort -z)
+done < <(find "${sources[0]}" -path '*/pmarc*' -prune -o -type f \( -name '*.lzh' -o -name '*.lzs' \) -print0 | LC_ALL=C sort -z)
 
 run_probe "$WORK/probe.sjis" unlha_probe.exe "$(winpath "$WORK/ours")" "${archives[@]}"
 

@@ -23,7 +23,7 @@ show() {
 # mean_colour FILE X Y: the mean red, green and blue of the 5 x 5 pixels
 # around a point.
 mean_colour() {
-  convert "$1" -crop "5x5+$(($2 - 2))+$(($3 - 2))" +repage -scale 1x1\! -depth 8 -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
+  LC_ALL=C convert "$1" -crop "5x5+$(($2 - 2))+$(($3 - 2))" +repage -scale 1x1\! -depth 8 -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
 }
 
 # drawn_like_its_decode: the middle of the view, on the screen, against the

@@ -27,6 +27,6 @@ drive dialog-accept "$(winpath "$old")"
 check "the general error box" "Tirvane
 ストリームへの書き込みエラー." "$(drive message-box)"
 check_same_bytes "the old list is intact" "$WORK/before" "$old"
-check "no temporary file left" "" "$(ls -A "$disk" | grep '^~tv' || true)"
+check "no temporary file left" "" "$(LC_ALL=C ls -A "$disk" | grep '^~tv' || true)"
 drive close
 check_same_bytes "the failed save at exit leaves it intact too" "$WORK/before" "$old"

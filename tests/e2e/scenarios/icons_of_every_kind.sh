@@ -14,7 +14,7 @@ shot=$WORK/screen.png
 # colour_at X Y: red, blue or the pixel's values, at a client point of the
 # last screenshot.
 colour_at() {
-  convert "$shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info: |
+  LC_ALL=C convert "$shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info: |
     awk '{ print ($1 > 230 && $2 < 25 && $3 < 25) ? "red" : ($3 > 230 && $1 < 25 && $2 < 25) ? "blue" : $0 }'
 }
 

@@ -90,4 +90,4 @@ check "deleting the only entry leaves an empty list, nothing selected, the view 
   "$(drive entries | wc -l) $(drive selected) $(drive view | cut -d' ' -f1)"
 drive close
 drive gone
-check "the cleared list is saved as an empty file" "0" "$(stat -c %s "$list")"
+check "the cleared list is saved as an empty file" "0" "$(LC_ALL=C stat -c %s "$list")"

@@ -12,7 +12,7 @@ start
 drive keys ctrl+l
 drive dialog-enter "$(winpath "$WORK/elsewhere")"
 drive dialog-cancel
-check "cancelled save as writes nothing" "" "$(ls -R "$WORK" | grep -i pvl || true)"
+check "cancelled save as writes nothing" "" "$(LC_ALL=C ls -R "$WORK" | grep -i pvl || true)"
 drive close
 [ -f "$WORK/新規.pvl" ] || fail "at exit the list is saved under the relative name in the current folder"
 
@@ -21,7 +21,7 @@ rm "$WORK/新規.pvl"
 start
 drive keys ctrl+l
 drive no-dialog 1500
-check "other letter case saves directly" "新規.PVL" "$(ls "$WORK" | grep -i pvl)"
+check "other letter case saves directly" "新規.PVL" "$(LC_ALL=C ls "$WORK" | grep -i pvl)"
 drive close
 drive gone
 
@@ -33,7 +33,7 @@ start
 drive keys ctrl+c
 drive keys ctrl+l
 drive no-dialog 1500
-check "a full path ending in 新規.pvl saves directly" "0" "$(stat -c %s "$WORK/full/新規.pvl")"
+check "a full path ending in 新規.pvl saves directly" "0" "$(LC_ALL=C stat -c %s "$WORK/full/新規.pvl")"
 caption=$(drive caption)
 drive keys ctrl+alt+l
 drive dialog-cancel

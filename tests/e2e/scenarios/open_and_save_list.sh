@@ -42,4 +42,4 @@ drive no-dialog 1000
 [ -f "$saved" ] || fail "Ctrl+L did not save to the current list file"
 check_same_bytes "Ctrl+L saves the same bytes" "$expected_bytes" "$saved"
 drive close
-check "no temporary file left" "" "$(ls -A "$WORK" | grep '^~tv' || true)"
+check "no temporary file left" "" "$(LC_ALL=C ls -A "$WORK" | grep '^~tv' || true)"

@@ -18,4 +18,4 @@ check "caption without the last extension" "[旅行.2024]" "$(drive caption)"
 drive close
 check "ListName is the new name" "$(winpath "$list")" "$(setting ListName)"
 [ -f "$list" ] || fail "the missing list was not created at exit"
-check "the new list is empty" "0" "$(stat -c %s "$list")"
+check "the new list is empty" "0" "$(LC_ALL=C stat -c %s "$list")"

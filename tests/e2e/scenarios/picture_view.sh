@@ -38,7 +38,7 @@ shot=$WORK/screen.png
 # of the last screenshot.
 colour() {
   local x=$(($1 + ox)) y=$(($2 + oy))
-  convert "$shot" -format "%[fx:int(255*p{$x,$y}.r)] %[fx:int(255*p{$x,$y}.g)] %[fx:int(255*p{$x,$y}.b)]" info: |
+  LC_ALL=C convert "$shot" -format "%[fx:int(255*p{$x,$y}.r)] %[fx:int(255*p{$x,$y}.g)] %[fx:int(255*p{$x,$y}.b)]" info: |
     awk '{ print ($1 > 230 && $2 < 25 && $3 < 25) ? "red" : ($3 > 230 && $1 < 25 && $2 < 25) ? "blue" : "other" }'
 }
 # colours_now X1 Y1 X2 Y2: a new screenshot, and the colours at two client

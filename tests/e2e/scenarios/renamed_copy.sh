@@ -18,7 +18,7 @@ drive close
 [ -f "$DATA_DIR/Foo.ini" ] || fail "no Foo.ini in the data folder"
 [ ! -f "$DATA_DIR/Tirvane.ini" ] || fail "the copy wrote Tirvane.ini"
 check "the copy's temporary folder is emptied but for the read-only file" "keep
-keep/readonly.jpg" "$(cd "$temp/Foo" && find . -mindepth 1 | sed 's|^\./||' | sort)"
+keep/readonly.jpg" "$(cd "$temp/Foo" && find . -mindepth 1 | sed 's|^\./||' | LC_ALL=C sort)"
 check "the other program's temporary folder is not touched" "mine" "$(cat "$temp/Tirvane/other.jpg")"
 chmod u+w "$temp/Foo/keep/readonly.jpg"
 

@@ -38,7 +38,7 @@ exe=$(winpath "$EXE")
 send_to=$USER_DIR/AppData/Roaming/Microsoft/Windows/SendTo
 drive keys ctrl+t
 drive keys ctrl+t
-check "one Send To entry" "てぃるばね.lnk" "$(ls "$send_to" | grep '\.lnk$')"
+check "one Send To entry" "てぃるばね.lnk" "$(LC_ALL=C ls "$send_to" | grep '\.lnk$')"
 check "its arguments are two quote characters" "$exe
 \"\"" "$(drive link "$(winpath "$send_to")\\てぃるばね.lnk")"
 drive keys up

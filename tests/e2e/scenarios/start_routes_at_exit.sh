@@ -24,7 +24,7 @@ drive close
 drive gone
 check "an empty list name is stored" "" "$(setting ListName)"
 [ -d "$temp" ] || fail "the temporary folder was removed after an archive start"
-check "no list file is written" "old.pvl pictures two.lzh" "$(cd "$WORK" && ls | grep -v '\.log$' | xargs)"
+check "no list file is written" "old.pvl pictures two.lzh" "$(cd "$WORK" && LC_ALL=C ls | grep -v '\.log$' | xargs)"
 
 start
 check "the next plain start opens no list" "0 | 0" "$(drive entries | wc -l) | $(drive caption)"

@@ -15,5 +15,5 @@ ln -s "$WORK/outside" "$temp/link"
 
 start
 drive close
-check "the extracted files are gone" "link" "$(ls -A "$temp" 2>/dev/null || echo gone)"
+check "the extracted files are gone" "link" "$(LC_ALL=C ls -A "$temp" 2>/dev/null || echo gone)"
 check "the linked folder keeps its file" "precious" "$(cat "$WORK/outside/precious.txt")"
