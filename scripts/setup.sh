@@ -117,9 +117,9 @@ fi
 
 # What the 32-bit part can do here, for the build and the tests, in
 # build/deps/runs-32bit (scripts/runs-32bit.sh reads it).
-try_32bit() {  # what package...: prints "yes" or why not
-  local what=$1
-  shift
+try_32bit() {  # what log package...: prints "yes" or why not
+  local what=$1 log=$2
+  shift 2
   mapfile -t need < <(missing_of "$@")
   if [ ${#need[@]} -eq 0 ]; then
     echo yes
@@ -130,14 +130,14 @@ try_32bit() {  # what package...: prints "yes" or why not
     return
   fi
   echo "setup: installing the 32-bit $what: ${need[*]}" >&2
-  if apt_try_install "$deps/apt-32bit.log" "${need[@]}"; then
+  if apt_try_install "$deps/$log" "${need[@]}"; then
     echo yes
   else
-    echo "setup: the 32-bit $what could not be installed, so its tests will be skipped: $APT_REASON (apt's output: build/deps/apt-32bit.log)" >&2
+    echo "setup: the 32-bit $what could not be installed, so its tests will be skipped: $APT_REASON (apt's output: build/deps/$log)" >&2
     echo "no: apt-get could not install ${need[*]}: $APT_REASON"
   fi
 }
-unit32=$(try_32bit "unit tests" "${unit32_packages[@]}")
+unit32=$(try_32bit "unit tests" apt-unit32.log "${unit32_packages[@]}")
 if [ "$unit32" = yes ]; then
   if [ $kernel_32bit = yes ]; then
     linux32=kernel
@@ -150,7 +150,7 @@ else
   linux32=$unit32
 fi
 if [ $kernel_32bit = yes ]; then
-  wine32=$(try_32bit "Wine" "${wine32_packages[@]}")
+  wine32=$(try_32bit "Wine" apt-wine32.log "${wine32_packages[@]}")
 else
   wine32="no: $kernel_reason"
   echo "setup: $kernel_reason: 32-bit Wine is not installed and the 32-bit program's tests will be skipped"
