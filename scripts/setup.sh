@@ -36,8 +36,8 @@ missing_of() {  # package...: prints those not installed
 # program (an ELF header, one program header and "exit(42)") must return 42.
 # Where the kernel refuses such code, 32-bit Wine would break the 64-bit one
 # too, so it is not installed there. TIRVANE_NO_32BIT=1 makes the probe
-# fail, to try the suite as such a machine runs it. With RUNNER, the probe
-# runs under that emulator instead.
+# fail, to try the suite as such a machine runs it. Given a runner
+# (qemu-i386), the probe runs under it instead and is always tried.
 probe_32bit() {  # [runner]
   local probe=$deps/probe32
   mkdir -p "$deps"
