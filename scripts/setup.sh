@@ -79,8 +79,8 @@ fi
 
 # Sources of the dependencies come from Debian's archive: deb-src entries
 # that mirror the configured binary sources.
-sources_fetched() {
-  ls -d "$deps/src"/libjpeg-turbo-*/ "$deps/src"/lhasa-*/ >/dev/null 2>&1
+source_fetched() {  # package
+  ls -d "$deps/src/$1"-*/ >/dev/null 2>&1
 }
 has_deb_src() {
   grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ || grep -qs '^deb-src' /etc/apt/sources.list
@@ -95,7 +95,7 @@ if [ "$(id -u)" = 0 ] && ! LC_ALL=C dpkg --print-foreign-architectures | grep -q
   dpkg --add-architecture i386
   update=yes
 fi
-if ! sources_fetched && ! has_deb_src; then
+if ! { source_fetched libjpeg-turbo && source_fetched lhasa; } && ! has_deb_src; then
   need_root
   if [ -f /etc/apt/sources.list.d/debian.sources ]; then
     sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources > /etc/apt/sources.list.d/tirvane-src.sources
@@ -118,7 +118,7 @@ fi
 # What the 32-bit part can do here, for the build and the tests, in
 # build/deps/runs-32bit (scripts/runs-32bit.sh reads it).
 try_32bit() {  # what log package...: prints "yes" or why not
-  local what=$1 log=$2
+  local what=$1 log=$2 need
   shift 2
   mapfile -t need < <(missing_of "$@")
   if [ ${#need[@]} -eq 0 ]; then
@@ -169,7 +169,7 @@ fi
 fetch_source() {  # package
   local pkg=$1
   mkdir -p "$deps/src"
-  ls -d "$deps/src/$pkg"-*/ >/dev/null 2>&1 || (cd "$deps/src" && apt-get source -q "$pkg")
+  source_fetched "$pkg" || (cd "$deps/src" && apt-get source -q "$pkg")
 }
 
 build_libjpeg() {  # arch

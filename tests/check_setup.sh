@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/bin" "$work/root/build/deps"
+mkdir -p "$work/bin" "$work/repo/build/deps"
 
 # The stand-in apt-get: each call is logged with its locale; `update`
 # answers with the next of the numbered answers in $work/update.N (status
@@ -114,20 +114,20 @@ check "a download that fails gives apt's first error" \
   "100 Failed to fetch http://deb.debian.org/debian/pool/main/w/wine/libwine_8.0_i386.deb  404  Not Found" \
   "$status $APT_REASON"
 
-state=$work/root/build/deps/runs-32bit
-check "before set-up, nothing 32-bit runs, and it says so" "no: set-up has not run" "$(runs_32bit "$work/root" wine)"
+state=$work/repo/build/deps/runs-32bit
+check "before set-up, nothing 32-bit runs, and it says so" "no: set-up has not run" "$(runs_32bit "$work/repo" wine)"
 printf 'linux: no: this machine runs no 32-bit x86 code\nwine: no: apt-get could not install wine32:i386: E\n' > "$state"
 status=0
-out=$(run_32bit "$work/root" echo ran) || status=$?
+out=$(run_32bit "$work/repo" echo ran) || status=$?
 check "where neither the kernel nor qemu runs it, a skip with the reason" \
   "77 skipped: this machine runs no 32-bit x86 code" "$status $out"
-check "the Wine line keeps apt's reason" "no: apt-get could not install wine32:i386: E" "$(runs_32bit "$work/root" wine)"
+check "the Wine line keeps apt's reason" "no: apt-get could not install wine32:i386: E" "$(runs_32bit "$work/repo" wine)"
 printf 'linux: qemu\nwine: no: this machine runs no 32-bit x86 code\n' > "$state"
 check "under qemu the program runs through qemu-i386" "qemu-i386 -R 0xbf000000 /x/unit_tests --gtest_brief=1" \
-  "$(run_32bit "$work/root" /x/unit_tests --gtest_brief=1)"
+  "$(run_32bit "$work/repo" /x/unit_tests --gtest_brief=1)"
 printf 'linux: kernel\nwine: yes\n' > "$state"
 status=0
-out=$(run_32bit "$work/root" bash -c 'echo native; exit 3') || status=$?
+out=$(run_32bit "$work/repo" bash -c 'echo native; exit 3') || status=$?
 check "where the kernel runs it, as it is, with its own status" "3 native" "$status $out"
 
 [ $failures -eq 0 ] || { echo "$failures failed"; exit 1; }
