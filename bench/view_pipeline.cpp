@@ -23,10 +23,10 @@
 #include <string>
 #include <vector>
 
+#include "picture/jpeg_decoder.h"
+#include "picture/resample.h"
 #include "view/fit.h"
-#include "view/jpeg_decoder.h"
-#include "view/resample.h"
-#include "wallpaper/bmp_file.h"
+#include "wallpaper/bmp_writer.h"
 #include "wallpaper/wallpaper_layout.h"
 
 namespace {

@@ -11,15 +11,17 @@ set(PORTABLE_SOURCES
   src/app/settings_values.cpp
   src/archive/archive_paths.cpp
   src/list/list_codec.cpp
-  src/view/bitmap_header.cpp
+  src/picture/bitmap_header.cpp
+  src/picture/jpeg_decoder.cpp
+  src/picture/picture_headers.cpp
+  src/picture/resample.cpp
+  src/picture/rounding.cpp
   src/view/dialog_filter.cpp
   src/view/fit.cpp
-  src/view/jpeg_decoder.cpp
   src/view/picture_caption.cpp
-  src/view/picture_headers.cpp
-  src/view/resample.cpp
   src/view/shortcut_text.cpp
-  src/wallpaper/bmp_file.cpp
+  src/view/splitter_width.cpp
+  src/wallpaper/bmp_writer.cpp
   src/wallpaper/wallpaper_layout.cpp
   src/wallpaper/wallpaper_options.cpp
 )

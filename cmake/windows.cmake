@@ -16,24 +16,26 @@ set(WINDOWS_SOURCES
   src/app/settings_file.cpp
   src/archive/archive_entries.cpp
   src/archive/lha_unit.cpp
-  src/list/folder_scan.cpp
   src/list/gathering.cpp
+  src/list/gathering_commands.cpp
   src/list/list_commands.cpp
   src/list/list_editing.cpp
   src/list/list_file.cpp
   src/list/picture_list.cpp
-  src/shell/companion.cpp
+  src/picture/bitmap_reader.cpp
+  src/picture/dib_section.cpp
+  src/picture/picture.cpp
+  src/picture/png_icon.cpp
+  src/shell/about.cpp
+  src/shell/screensaver.cpp
   src/shell/shortcut.cpp
   src/shell/shortcut_commands.cpp
-  src/view/bitmap_file.cpp
   src/view/command_table.cpp
   src/view/file_dialog.cpp
   src/view/folder_dialog.cpp
   src/view/form1.cpp
   src/view/image_view.cpp
   src/view/load_picture.cpp
-  src/view/picture.cpp
-  src/view/png_icon.cpp
   src/view/save_copy.cpp
   src/view/splitter.cpp
   src/wallpaper/desktop_wallpaper.cpp

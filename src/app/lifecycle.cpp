@@ -1,8 +1,6 @@
 #include "app/lifecycle.h"
 
 #include <windows.h>
-#include <objbase.h>
-#include <shlobj.h>
 
 #include "app/app_error.h"
 #include "app/app_state.h"
@@ -13,7 +11,6 @@
 #include "app/platform.h"
 #include "app/random_pick.h"
 #include "app/settings_file.h"
-#include "archive/archive_entries.h"
 #include "list/gathering.h"
 #include "list/list_file.h"
 #include "view/form1.h"
@@ -25,12 +22,10 @@ namespace {
 // name it, the user's application-data folder stands in, and failing that
 // the executable's own folder, so the settings never land in a drive root.
 std::string DeriveDataFolder() {
-  std::string recent = RecentFolderPath();
+  std::string recent = SpecialFolderPath(SpecialFolder::Recent);
   if (!recent.empty()) return DataFolderFromRecent(recent);
-  char appData[MAX_PATH] = "";
-  if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData)) && appData[0]) {
-    return std::string(appData) + "\\Tirvane\\";
-  }
+  std::string appData = SpecialFolderPath(SpecialFolder::AppData);
+  if (!appData.empty()) return appData + "\\Tirvane\\";
   return FolderOf(ExecutablePath()) + "\\Tirvane\\";
 }
 
@@ -47,31 +42,31 @@ void SeedFromTheClock() {
   randomSeed = SeedFromClock(now.wHour, now.wMinute, now.wSecond, now.wMilliseconds);
 }
 
-void Dispatch(const std::string& argument) {
+void Dispatch(TForm1& form, const std::string& argument) {
   switch (ChooseStartRoute(argument, &FolderExists)) {
     case StartRoute::Archive:
-      Form1->ListBox1.Clear();
-      AddArchivePictures(Form1->ListBox1, argument);
-      Form1->ShowGatheredList();
+      form.ListBox1.Clear();
+      AddArchivePictures(form.ListBox1, argument);
+      form.ShowGatheredList();
       break;
     case StartRoute::ListFile:
       // A list given by the shell: its failures leave the window as it is.
       try {
         ListName = argument;
-        RestoreState();
+        RestoreState(form);
       } catch (const std::exception&) {
       }
       break;
     case StartRoute::Folder:
-      Form1->ListBox1.Clear();
-      ScanFolder(Form1->ListBox1, argument);
-      Form1->ShowGatheredList();
+      form.ListBox1.Clear();
+      ScanFolder(form.ListBox1, argument);
+      form.ShowGatheredList();
       ListName = kNewListName;
       break;
-    case StartRoute::LastList: RestoreState(); break;
+    case StartRoute::LastList: RestoreState(form); break;
     case StartRoute::Wallpaper:
       wallpaperRoute = true;
-      Form1->Param(argument);
+      form.Param(argument);
       break;
   }
 }
@@ -85,64 +80,64 @@ bool AsksForRandomPick(const std::string& argument) {
 
 // Hands a random entry of the restored list to the wallpaper mode. An empty
 // list gives the list-index error for entry 0.
-void RandomPick() {
+void RandomPick(TForm1& form) {
   SeedFromTheClock();
-  auto count = static_cast<std::uint32_t>(Form1->ListBox1.Count());
-  Form1->Param(Form1->ListBox1.At(static_cast<int>(NextRandomBelow(randomSeed, count))));
+  auto count = static_cast<std::uint32_t>(form.ListBox1.Count());
+  form.Param(form.ListBox1.At(static_cast<int>(NextRandomBelow(randomSeed, count))));
 }
 
 }  // namespace
 
-void StartUp() {
+void StartUp(TForm1& form) {
   DataFolder = DeriveDataFolder();
   if (!FolderExists(DataFolder)) CreateDirectoryA(DataFolder.c_str(), nullptr);
   TempFolder = TempFolderFrom(TempPath(), ExecutablePath());
   SeedFromTheClock();
   firstArgument = FirstArgument(GetCommandLineA());
-  Dispatch(firstArgument);
+  Dispatch(form, firstArgument);
 }
 
-void RestoreWindowAndOptions(const SettingsFile& settings, bool markOptions) {
-  Form1->SetTop(settings.ReadInteger("top", 0));
-  Form1->SetLeft(settings.ReadInteger("left", 0));
-  Form1->SetHeight(settings.ReadInteger("Height", 400));
-  Form1->SetWidth(settings.ReadInteger("Width", 600));
+void RestoreWindowAndOptions(TForm1& form, const SettingsFile& settings, bool markOptions) {
+  form.SetTop(settings.ReadInteger("top", 0));
+  form.SetLeft(settings.ReadInteger("left", 0));
+  form.SetHeight(settings.ReadInteger("Height", 400));
+  form.SetWidth(settings.ReadInteger("Width", 600));
   AutoSiz = settings.ReadBool("AutoSiz", true);
   Tile = settings.ReadBool("Tile", true);
   Location = settings.ReadBool("Location", false);
   if (!markOptions) return;
-  if (AutoSiz) Form1->PutOptionMark(CommandId::S3);
-  if (Tile) Form1->PutOptionMark(CommandId::Tile1);
-  if (Location) Form1->PutOptionMark(CommandId::L1);
+  if (AutoSiz) form.PutOptionMark(CommandId::S3);
+  if (Tile) form.PutOptionMark(CommandId::Tile1);
+  if (Location) form.PutOptionMark(CommandId::L1);
 }
 
-void RestoreState() {
+void RestoreState(TForm1& form) {
   SettingsFile settings;
-  RestoreWindowAndOptions(settings, true);
+  RestoreWindowAndOptions(form, settings, true);
   CurrentFolder = settings.ReadString("Dir", DriveRootOf(ExecutablePath()));
   if (ListName.empty()) ListName = settings.ReadString("ListName", "新規");
   try {
-    LoadListFromFile(Form1->ListBox1, ListName);
-    Form1->ListBox1.Select(0);
+    LoadListFromFile(form.ListBox1, ListName);
+    form.ListBox1.Select(0);
   } catch (const AppError&) {
     // No last list (first start, a moved file): start with an empty one.
   }
   if (AsksForRandomPick(firstArgument)) {
-    RandomPick();
+    RandomPick(form);
   } else {
-    Form1->ListBox1.Select(settings.ReadInteger("ItemIndex", 0));
+    form.ListBox1.Select(settings.ReadInteger("ItemIndex", 0));
   }
-  Form1->LoadPicture();
-  Form1->SetCaption(std::to_string(Form1->ListBox1.Count()));
+  form.LoadPicture();
+  form.SetText(std::to_string(form.ListBox1.Count()));
 }
 
 namespace {
 
 enum class SaveScope { Everything, WindowAndOptions };
 
-void SaveState(SaveScope scope) {
-  Form1->ShowNormal();
-  RECT bounds = Form1->Bounds();
+void SaveState(TForm1& form, SaveScope scope) {
+  form.ShowNormal();
+  RECT bounds = form.Bounds();
   SettingsFile settings;
   settings.WriteInteger("top", bounds.top);
   settings.WriteInteger("left", bounds.left);
@@ -151,14 +146,14 @@ void SaveState(SaveScope scope) {
   if (scope == SaveScope::Everything) {
     settings.WriteString("Dir", CurrentFolder);
     settings.WriteString("ListName", ListName);
-    settings.WriteInteger("ItemIndex", Form1->ListBox1.Selected());
+    settings.WriteInteger("ItemIndex", form.ListBox1.Selected());
   }
   settings.WriteBool("AutoSiz", AutoSiz);
   settings.WriteBool("Tile", Tile);
   settings.WriteBool("Location", Location);
   if (scope != SaveScope::Everything) return;
   try {
-    SaveListToFile(Form1->ListBox1, ListName);
+    SaveListToFile(form.ListBox1, ListName);
     DeleteTree(TempFolder.substr(0, TempFolder.size() - 1));
   } catch (const AppError&) {
     // No list file to write (an archive start): the extracted members stay
@@ -168,8 +163,8 @@ void SaveState(SaveScope scope) {
 
 }  // namespace
 
-void SaveState() {
-  SaveState(wallpaperRoute && ListName.empty() ? SaveScope::WindowAndOptions : SaveScope::Everything);
+void SaveState(TForm1& form) {
+  SaveState(form, wallpaperRoute && ListName.empty() ? SaveScope::WindowAndOptions : SaveScope::Everything);
 }
 
 void DeleteTree(const std::string& folder) {
@@ -189,16 +184,16 @@ void DeleteTree(const std::string& folder) {
 }
 
 void TForm1::FormCreate() {
-  CoInitialize(nullptr);
-  StartUp();
+  com_.emplace();
+  StartUp(*this);
 }
 
 void TForm1::FormClose() {
-  CoUninitialize();
-  SaveState();
+  com_.reset();
+  SaveState(*this);
 }
 
 void TForm1::X1Click() {
-  SaveState();
+  SaveState(*this);
   SendMessageA(Handle(), WM_CLOSE, 0, 0);
 }

@@ -3,23 +3,25 @@
 
 #include <string>
 
+class SettingsFile;
+class TForm1;
+
 // Derives the working folders and routes on the first argument.
-void StartUp();
+void StartUp(TForm1& form);
 
 // Reads the settings file and the last picture list, selects an entry and
 // shows it.
-void RestoreState();
+void RestoreState(TForm1& form);
 
 // Writes the settings file and the picture list, then deletes TempFolder.
 // After the wallpaper route, which reads nothing but the window and the
 // options, only those are written until the user chooses a list: the stored
 // folder, list name and index, and the list file, stay as they were.
-void SaveState();
+void SaveState(TForm1& form);
 
-class SettingsFile;
 // Reads the window's bounds, applied at once, and the three options; marks
 // the options' captions when asked to.
-void RestoreWindowAndOptions(const SettingsFile& settings, bool markOptions);
+void RestoreWindowAndOptions(TForm1& form, const SettingsFile& settings, bool markOptions);
 
 // Deletes folder (no trailing "\") with all its files and subfolders; what
 // cannot be deleted is left in place.

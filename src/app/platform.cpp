@@ -19,11 +19,14 @@ std::string ExecutablePath() {
   }
 }
 
-std::string RecentFolderPath() {
-  CoTaskMemory<LPITEMIDLIST> list;
+std::string SpecialFolderPath(SpecialFolder folder) {
+  int id = folder == SpecialFolder::Recent   ? CSIDL_RECENT
+           : folder == SpecialFolder::SendTo ? CSIDL_SENDTO
+                                             : CSIDL_APPDATA;
+  CoTaskMemory<LPITEMIDLIST> items;
   char path[MAX_PATH] = "";
-  if (SUCCEEDED(SHGetSpecialFolderLocation(GetDesktopWindow(), CSIDL_RECENT, list.Out())) &&
-      !SHGetPathFromIDListA(list.Get(), path)) {
+  if (SUCCEEDED(SHGetSpecialFolderLocation(GetDesktopWindow(), id, items.Out())) && items.Get() &&
+      !SHGetPathFromIDListA(items.Get(), path)) {
     path[0] = '\0';
   }
   return path;
@@ -33,6 +36,29 @@ std::string TempPath() {
   char path[MAX_PATH + 1] = "";
   DWORD length = GetTempPathA(sizeof path, path);
   return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
+}
+
+std::string WindowsFolder() {
+  char folder[MAX_PATH] = "";
+  UINT length = GetWindowsDirectoryA(folder, sizeof folder);
+  return length < sizeof folder ? folder : "";
+}
+
+std::string SystemFolder() {
+  char folder[MAX_PATH] = "";
+  UINT length = GetSystemDirectoryA(folder, sizeof folder);
+  return length < sizeof folder ? folder : "";
+}
+
+std::string EnvironmentVariable(const char* name) {
+  std::string value(GetEnvironmentVariableA(name, nullptr, 0), '\0');
+  value.resize(GetEnvironmentVariableA(name, value.data(), static_cast<DWORD>(value.size())));
+  return value;
+}
+
+bool FileExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool FolderExists(const std::string& path) {

@@ -1,12 +1,26 @@
 #pragma once
-// Thin wrappers over the Windows calls the program's parts share.
+// The thin platform queries the program's parts share: where the program,
+// the user's folders and the system's folders are, what exists, and the
+// screen's resolution.
 
 #include <string>
 
 std::string ExecutablePath();
-std::string RecentFolderPath();  // without a trailing "\"; empty on failure
-std::string TempPath();          // with a trailing "\", or empty
+
+// The user's folders the shell names.
+enum class SpecialFolder { Recent, SendTo, AppData };
+// The folder's path without a trailing "\"; empty when the shell cannot
+// name it.
+std::string SpecialFolderPath(SpecialFolder folder);
+
+std::string TempPath();                             // with a trailing "\", or empty
+std::string WindowsFolder();                        // as GetWindowsDirectoryA gives it, or empty
+std::string SystemFolder();                         // as GetSystemDirectoryA gives it, or empty
+std::string EnvironmentVariable(const char* name);  // empty when unset
+
+bool FileExists(const std::string& path);  // a file, not a folder
 bool FolderExists(const std::string& path);
+
 std::string ApplicationTitleOfThisProgram();
 // The screen's pixels per inch across (or down); 96 when it cannot be read.
 int ScreenDpi(bool across);

@@ -2,23 +2,18 @@
 
 #include "app/app_state.h"
 #include "app/path_rules.h"
-#include "archive/archive_paths.h"
-#include "archive/lha_unit.h"
-#include "list/picture_list.h"
-#include "win/handles.h"
 
-void AddArchivePictures(PictureList& list, const std::string& archive) {
-  // Closed on every way out: a full list ends the listing with its error.
-  Owned<std::uint32_t, &LhaUnit::UnlhaCloseArchive> handle(LhaUnit::UnlhaOpenArchive(nullptr, archive, 0));
-  if (!handle) return;
-  GrowingList growing(list);
-  char record[kEntryRecordSize] = {};
-  for (int found = LhaUnit::UnlhaFindFirst(handle.Get(), "*.*", record); found == 0;
-       found = LhaUnit::UnlhaFindNext(handle.Get(), record)) {
-    growing.HandleMessages();
-    std::string member = MemberNameFromRecord(record);
-    if (IsListedPictureName(member)) list.Append(archive + "\\" + member);
-  }
+ArchiveMembers::ArchiveMembers(const std::string& archive) : handle_(LhaUnit::UnlhaOpenArchive(nullptr, archive, 0)) {}
+
+std::optional<std::string> ArchiveMembers::Next() {
+  if (!handle_ || ended_) return std::nullopt;
+  int found = started_ ? LhaUnit::UnlhaFindNext(handle_.Get(), record_)
+                       : LhaUnit::UnlhaFindFirst(handle_.Get(), "*.*", record_);
+  started_ = true;
+  // After the last member the library is asked nothing more.
+  ended_ = found != 0;
+  if (ended_) return std::nullopt;
+  return MemberNameFromRecord(record_);
 }
 
 std::string ExtractArchiveMember(HWND owner, const std::string& entry) {

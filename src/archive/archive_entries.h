@@ -1,17 +1,35 @@
 #pragma once
-// Pictures inside LZH archives: listed into the picture list, and taken out
-// of their archive for showing or as wallpaper.
+// Pictures inside LZH archives: the walk over an archive's members, and a
+// member taken out of its archive for showing or as wallpaper.
 
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
-class PictureList;
+#include "archive/archive_paths.h"
+#include "archive/lha_unit.h"
+#include "win/handles.h"
 
-// Appends archive + "\" + member for every ".BMP" or ".JPG" member, in the
-// order the library reports them; nothing when the archive cannot be opened.
-// Waiting window messages are handled once per member.
-void AddArchivePictures(PictureList& list, const std::string& archive);
+// The members of one archive, in the order the archive library reports
+// them. The library's handle is closed on every way out.
+class ArchiveMembers {
+ public:
+  // Nothing is listed when the library cannot open the archive.
+  explicit ArchiveMembers(const std::string& archive);
+  explicit operator bool() const { return static_cast<bool>(handle_); }
+
+  // The next member's name as the library reports it (folders joined by
+  // "/"), or nothing after the last one.
+  std::optional<std::string> Next();
+
+ private:
+  Owned<std::uint32_t, &LhaUnit::UnlhaCloseArchive> handle_;
+  char record_[kEntryRecordSize] = {};
+  bool started_ = false;
+  bool ended_ = false;
+};
 
 // Extracts the member named by entry (an archive member path) into
 // TempFolder and returns the path where its file is expected; whether it

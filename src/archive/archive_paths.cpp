@@ -11,8 +11,6 @@ std::string NameAfterLastSlash(std::string_view text) {
   return std::string(slash == std::string_view::npos ? text : text.substr(slash + 1));
 }
 
-bool IsListedPictureName(std::string_view name) { return HasExtension(name, ".bmp") || HasExtension(name, ".jpg"); }
-
 std::string MemberNameFromRecord(const char (&record)[kEntryRecordSize]) {
   std::string_view name(record + kEntryNameOffset, kEntryNameSize);
   return std::string(name.substr(0, name.find('\0')));

@@ -14,10 +14,6 @@ bool IsArchiveMember(std::string_view entry);
 // The text after the last "/"; the whole text when it holds none.
 std::string NameAfterLastSlash(std::string_view text);
 
-// True when a file or member name ends in ".BMP" or ".JPG", in any case:
-// the pictures a folder scan or an archive listing takes.
-bool IsListedPictureName(std::string_view name);
-
 // The member name in the archive library's 564-byte entry record: the bytes
 // from 26 before the first NUL, at most 514 of them.
 inline constexpr std::size_t kEntryRecordSize = 564;

@@ -40,12 +40,8 @@ void Start() {
   // without that folder (Wine still searches it after SetDllDirectory), and
   // the libraries loaded later on are kept from it too.
   SetDllDirectoryA("");
-  char system[MAX_PATH] = "", windows[MAX_PATH] = "";
-  GetSystemDirectoryA(system, MAX_PATH);
-  GetWindowsDirectoryA(windows, MAX_PATH);
-  std::string path(GetEnvironmentVariableA("PATH", nullptr, 0), '\0');
-  path.resize(GetEnvironmentVariableA("PATH", path.data(), static_cast<DWORD>(path.size())));
-  for (const std::string& folder : LibrarySearchFolders(FolderOf(ExecutablePath()), system, windows, path)) {
+  for (const std::string& folder :
+       LibrarySearchFolders(FolderOf(ExecutablePath()), SystemFolder(), WindowsFolder(), EnvironmentVariable("PATH"))) {
     std::string candidate = folder + (EndsInPathSeparator(folder) ? "" : "\\") + "UNLHA32.dll";
     if (GetFileAttributesA(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
     // Its own dependencies are looked for beside it first.

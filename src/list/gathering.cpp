@@ -1,61 +1,36 @@
-// The File menu's commands that add pictures to the list.
+// The folder scan and the archive listing that Open Folder, Open Archive
+// and the command line's routes use.
 #include "list/gathering.h"
-#include "app/app_state.h"
-#include "app/path_rules.h"
+
+#include <windows.h>
+
+#include "app/folders.h"
 #include "archive/archive_entries.h"
-#include "view/file_dialog.h"
-#include "view/folder_dialog.h"
-#include "view/form1.h"
+#include "list/picture_list.h"
+#include "win/folder_entries.h"
 
-namespace {
+void ScanFolder(PictureList& list, std::string folder) {
+  GrowingList growing(list);
+  growing.HandleMessages();
+  ForEachEntry(folder + "\\*.*", [&](const WIN32_FIND_DATAA& found) {
+    std::string name = found.cFileName;
+    std::string path = folder + "\\" + name;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (!IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) ScanFolder(list, path);
+    } else if (IsListedPictureName(name)) {
+      list.Append(path);
+    } else if (HasExtension(name, ".lzh")) {
+      AddArchivePictures(list, path);
+    }
+  });
+}
 
-// The name each dialog offers when nothing else is preset: the one chosen
-// at its last use.
-std::string lastPictureName;
-std::string lastArchiveName;
-
-}  // namespace
-
-void TForm1::Open1Click() { OpenPictureFile(); }
-void TForm1::Z1Click() { OpenLzhFile(); }
-void TForm1::N1Click() { OpenFolder(); }
-
-void TForm1::OpenPictureFile() {
-  int selected = ListBox1.Selected();
-  auto path = ShowFileDialog(Handle(), OpenPictureDialog1, selected >= 0 ? ListBox1.At(selected) : lastPictureName);
-  if (!path) return;
-  lastPictureName = *path;
-  int found = ListBox1.Find(*path);
-  if (found < 0) {
-    ListBox1.Append(*path);
-  } else {
-    ListBox1.Select(found);
+void AddArchivePictures(PictureList& list, const std::string& archive) {
+  ArchiveMembers members(archive);
+  if (!members) return;
+  GrowingList growing(list);
+  while (auto member = members.Next()) {
+    growing.HandleMessages();
+    if (IsListedPictureName(*member)) list.Append(archive + "\\" + *member);
   }
-  LoadPicture();
-}
-
-void TForm1::OpenLzhFile() {
-  auto path = ShowFileDialog(Handle(), OpenDialog1, lastArchiveName);
-  if (!path) return;
-  lastArchiveName = *path;
-  if (!HasExtension(*path, ".lzh")) return;
-  AddArchivePictures(ListBox1, *path);
-  ShowGatheredList();
-}
-
-void TForm1::OpenFolder() {
-  CurrentFolder.clear();
-  if (auto folder = ChooseFolder(Handle())) CurrentFolder = *folder;
-  if (CurrentFolder.empty()) return;
-  // A drive root is handed over as its letter and colon, so that its
-  // entries read C:\name.
-  if (CurrentFolder.size() == 3 && CurrentFolder[2] == '\\') CurrentFolder.resize(2);
-  ScanFolder(ListBox1, CurrentFolder);
-  ShowGatheredList();
-}
-
-void TForm1::ShowGatheredList() {
-  SetCaption(std::to_string(ListBox1.Count()));
-  ListBox1.Select(0);
-  LoadPicture();
 }

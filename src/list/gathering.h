@@ -1,9 +1,19 @@
 #pragma once
-// Gathering pictures from a folder tree into the picture list.
+// Gathering pictures into the picture list: from a folder tree, and from
+// the members of an LZH archive.
 
 #include <string>
+#include <string_view>
+
+#include "app/path_rules.h"
 
 class PictureList;
+
+// True when a file or member name ends in ".BMP" or ".JPG", in any case:
+// the pictures a folder scan or an archive listing takes.
+inline bool IsListedPictureName(std::string_view name) {
+  return HasExtension(name, ".bmp") || HasExtension(name, ".jpg");
+}
 
 // Appends every ".BMP" and ".JPG" file of folder and of its subfolders, and
 // the picture members of every ".LZH" archive, in the order the file system
@@ -12,3 +22,8 @@ class PictureList;
 // links to folders are not gone through, so a folder cycle cannot trap it.
 // folder is the scan's own copy: what runs meanwhile cannot change it.
 void ScanFolder(PictureList& list, std::string folder);
+
+// Appends archive + "\" + member for every ".BMP" or ".JPG" member, in the
+// order the library reports them; nothing when the archive cannot be opened.
+// Waiting window messages are handled once per member.
+void AddArchivePictures(PictureList& list, const std::string& archive);

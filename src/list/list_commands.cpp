@@ -16,7 +16,7 @@ void TForm1::OpenListFile(const std::string& path) {
     // save creates the file there.
     ListBox1.Clear();
   }
-  SetCaption(ListCaption(ListName));
+  SetText(ListCaption(ListName));
   LoadPicture();
 }
 
@@ -37,5 +37,5 @@ void TForm1::N21Click() {
   if (!path) return;
   ListName = *path;
   SaveListToFile(ListBox1, ListName);
-  SetCaption(ListCaption(ListName));
+  SetText(ListCaption(ListName));
 }

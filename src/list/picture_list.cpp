@@ -25,15 +25,12 @@ DWORD growthShownAt = 0;
 
 }  // namespace
 
-int PictureList::Count() const { return static_cast<int>(SendMessageA(box_, LB_GETCOUNT, 0, 0)); }
+int PictureList::Count() const { return static_cast<int>(SendMessageA(box_.Handle(), LB_GETCOUNT, 0, 0)); }
 
 std::string PictureList::At(int index) const {
-  LRESULT length = index >= 0 ? SendMessageA(box_, LB_GETTEXTLEN, index, 0) : LB_ERR;
-  if (length == LB_ERR) throw AppError(FillIn(kListIndexOutOfBounds, std::to_string(index)));
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  LRESULT got = SendMessageA(box_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
-  return text;
+  auto text = box_.ItemText(index);
+  if (!text) throw AppError(FillIn(kListIndexOutOfBounds, std::to_string(index)));
+  return *text;
 }
 
 std::vector<std::string> PictureList::Entries() const {
@@ -45,12 +42,12 @@ std::vector<std::string> PictureList::Entries() const {
 }
 
 void PictureList::Append(const std::string& entry) {
-  LRESULT at = SendMessageA(box_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  LRESULT at = SendMessageA(box_.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   if (at == LB_ERR || at == LB_ERRSPACE) throw InsertError();
 }
 
 void PictureList::Insert(int index, const std::string& entry) {
-  LRESULT at = SendMessageA(box_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(entry.c_str()));
+  LRESULT at = SendMessageA(box_.Handle(), LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(entry.c_str()));
   if (at == LB_ERR || at == LB_ERRSPACE) throw InsertError();
 }
 
@@ -64,24 +61,25 @@ void PictureList::Replace(int index, const std::string& entry) {
 void PictureList::Remove(int index) {
   if (index < 0 || index >= Count()) return;
   int selected = Selected();
-  SendMessageA(box_, LB_DELETESTRING, index, 0);
+  SendMessageA(box_.Handle(), LB_DELETESTRING, index, 0);
   int stays = selected == index ? -1 : selected > index ? selected - 1 : selected;
-  if (Selected() != stays) SendMessageA(box_, LB_SETCURSEL, stays, 0);
+  if (Selected() != stays) SendMessageA(box_.Handle(), LB_SETCURSEL, stays, 0);
 }
 
-void PictureList::Clear() { SendMessageA(box_, LB_RESETCONTENT, 0, 0); }
+void PictureList::Clear() { SendMessageA(box_.Handle(), LB_RESETCONTENT, 0, 0); }
 
 int PictureList::Find(const std::string& text) const {
-  LRESULT at = SendMessageA(box_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  LRESULT at =
+      SendMessageA(box_.Handle(), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
   return at == LB_ERR ? -1 : static_cast<int>(at);
 }
 
-int PictureList::Selected() const { return static_cast<int>(SendMessageA(box_, LB_GETCURSEL, 0, 0)); }
+int PictureList::Selected() const { return static_cast<int>(SendMessageA(box_.Handle(), LB_GETCURSEL, 0, 0)); }
 
 void PictureList::Select(int index) {
   if (index == Selected()) return;
   if (index < -1 || index >= Count()) return;
-  SendMessageA(box_, LB_SETCURSEL, index, 0);
+  SendMessageA(box_.Handle(), LB_SETCURSEL, index, 0);
 }
 
 void PictureList::Load(const std::vector<std::string>& entries) {
@@ -89,13 +87,13 @@ void PictureList::Load(const std::vector<std::string>& entries) {
   Clear();
   std::size_t bytes = 0;
   for (const auto& entry : entries) bytes += entry.size() + 1;
-  SendMessageA(box_, LB_INITSTORAGE, entries.size(), bytes);
+  SendMessageA(box_.Handle(), LB_INITSTORAGE, entries.size(), bytes);
   for (const auto& entry : entries) Append(entry);
 }
 
 void PictureList::HoldRedraw(bool hold) {
-  SendMessageA(box_, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
-  if (!hold) RedrawWindow(box_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  box_.SetRedraw(!hold);
+  if (!hold) box_.Redraw();
 }
 
 GrowingList::GrowingList(PictureList& list) : list_(list) {

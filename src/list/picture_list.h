@@ -7,10 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "win/window.h"
+
 class PictureList {
  public:
-  void Attach(HWND listBox) { box_ = listBox; }
-  HWND Handle() const { return box_; }
+  void Attach(HWND listBox) { box_ = ListControl(listBox); }
+  HWND Handle() const { return box_.Handle(); }
 
   int Count() const;
   // Throws "リストのインデックスが範囲を超えています (%d)" outside the list.
@@ -36,7 +38,7 @@ class PictureList {
 
  private:
   void Insert(int index, const std::string& entry);
-  HWND box_ = nullptr;
+  ListControl box_;
 };
 
 // Held while a long operation appends to the list and handles waiting

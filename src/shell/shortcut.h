@@ -4,9 +4,6 @@
 #include <string>
 
 // Saves a link at linkPath to target with the argument in one pair of
-// quotes, nothing else set. False when any step fails, a link path longer
-// than 260 UTF-16 units included, which is never cut short.
-bool CreateShortcut(const std::string& target, const std::string& argument, const std::string& linkPath);
-
-// The user's Send To folder, or an empty text when the shell cannot name it.
-std::string SendToFolder();
+// quotes, nothing else set. Nothing is saved when a step fails, a link path
+// longer than 260 UTF-16 units included, which is never cut short.
+void CreateShortcut(const std::string& target, const std::string& argument, const std::string& linkPath);

@@ -15,7 +15,7 @@ void TForm1::S1Click() {
 }
 
 void TForm1::S2Click() {
-  std::string folder = SendToFolder();
+  std::string folder = SpecialFolderPath(SpecialFolder::SendTo);
   // Without a Send To folder there is no place the shell would look at, so
   // no link is made anywhere else.
   if (folder.empty()) return;

@@ -22,7 +22,7 @@ struct Command {
   CommandId id;
   const char* caption;
   Shortcut shortcut;
-  CommandHandler handler;  // null: the command does nothing yet
+  CommandHandler handler;  // null for a menu or a separator
 };
 
 std::span<const Command> CommandTable();

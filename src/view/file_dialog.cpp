@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "app/app_error.h"
+#include "picture/picture.h"
 #include "view/dialog_filter.h"
 #include "view/fit.h"
-#include "view/picture.h"
 #include "view/resource_ids.h"
+#include "view/splitter_width.h"
 #include "win/window.h"
 
 namespace {

@@ -54,12 +54,12 @@ HICON FolderIcon(UINT openOrClosed) {
 }
 
 // Fills a list box in one redraw.
-void FillList(HWND list, const std::vector<std::string>& texts) {
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  for (const auto& text : texts) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
+void FillList(ListControl list, const std::vector<std::string>& texts) {
+  list.SetRedraw(false);
+  SendMessageA(list.Handle(), LB_RESETCONTENT, 0, 0);
+  for (const auto& text : texts) SendMessageA(list.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  list.SetRedraw(true);
+  list.Invalidate(true);
 }
 
 class FolderChooser {
@@ -161,7 +161,7 @@ class FolderChooser {
       items_.push_back({SubfolderOf(folder, name), static_cast<int>(chain.size()), false});
       texts.push_back(name);
     }
-    FillList(tree_, texts);
+    FillList(ListControl(tree_), texts);
     SetTreeWidth(texts);
     int openItem = static_cast<int>(chain.size()) - 1;
     SendMessageA(tree_, LB_SETCURSEL, openItem, 0);
@@ -178,7 +178,7 @@ class FolderChooser {
   void ShowFolder(const std::string& folder, const std::vector<std::string>& files) {
     shown_ = folder;
     SetDlgItemTextA(dialog_, kFolderPath, folder.c_str());
-    FillList(files_, files);
+    FillList(ListControl(files_), files);
   }
 
   int Indent() const { return GetSystemMetrics(SM_CXSMICON) * 3 / 4; }
@@ -212,9 +212,7 @@ class FolderChooser {
     HICON icon = (item.open ? openIcon_ : closedIcon_).Get();
     if (icon)
       DrawIconEx(draw.hDC, iconLeft, iconTop, icon, iconSize, GetSystemMetrics(SM_CYSMICON), 0, nullptr, DI_NORMAL);
-    std::string text(static_cast<std::size_t>(SendMessageA(tree_, LB_GETTEXTLEN, draw.itemID, 0)) + 1, '\0');
-    text.resize(
-        static_cast<std::size_t>(SendMessageA(tree_, LB_GETTEXT, draw.itemID, reinterpret_cast<LPARAM>(text.data()))));
+    std::string text = ListControl(tree_).ItemText(static_cast<int>(draw.itemID)).value_or("");
     SIZE size{};
     GetTextExtentPoint32A(draw.hDC, text.c_str(), static_cast<int>(text.size()), &size);
     RECT label{iconLeft + iconSize + 2, row.top, iconLeft + iconSize + 2 + size.cx + 4, row.bottom};

@@ -3,8 +3,8 @@
 #include "app/application.h"
 #include "app/platform.h"
 #include "view/command_table.h"
-#include "view/fit.h"
 #include "view/resource_ids.h"
+#include "view/splitter_width.h"
 
 TForm1* Form1 = nullptr;
 
@@ -190,40 +190,6 @@ void TForm1::EnablePictureCommands(bool enabled) {
   }
 }
 
-void TForm1::SetCaption(const std::string& caption) { SetWindowTextA(Handle(), caption.c_str()); }
-
-std::string TForm1::Caption() const {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(Handle())) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(Handle(), text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-RECT TForm1::Bounds() const {
-  RECT bounds;
-  GetWindowRect(Handle(), &bounds);
-  return bounds;
-}
-
-void TForm1::SetTop(int top) {
-  RECT r = Bounds();
-  MoveWindow(Handle(), r.left, top, r.right - r.left, r.bottom - r.top, TRUE);
-}
-
-void TForm1::SetLeft(int left) {
-  RECT r = Bounds();
-  MoveWindow(Handle(), left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-}
-
-void TForm1::SetHeight(int height) {
-  RECT r = Bounds();
-  MoveWindow(Handle(), r.left, r.top, r.right - r.left, height, TRUE);
-}
-
-void TForm1::SetWidth(int width) {
-  RECT r = Bounds();
-  MoveWindow(Handle(), r.left, r.top, width, r.bottom - r.top, TRUE);
-}
-
 void TForm1::ShowNormal() {
   if (IsZoomed(Handle()) || IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
 }
@@ -241,19 +207,22 @@ void TForm1::SetMenuCaption(CommandId item, const std::string& caption) {
   captions_[item] = caption;
   std::string text = MenuItemText(*command, caption);
   MENUITEMINFOA info{};
-  info.cbSize = sizeof info;
   info.fMask = MIIM_STRING;
   info.dwTypeData = text.data();
-  SetMenuItemInfoA(GetMenu(Handle()), static_cast<UINT>(item), FALSE, &info);
+  SetMenuItem(item, info);
 }
 
 void TForm1::AttachHomeGlyph() {
   homeGlyph_.Reset(static_cast<HBITMAP>(
       LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kHomeGlyph), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!homeGlyph_) return;
-  MENUITEMINFOA item{};
-  item.cbSize = sizeof item;
-  item.fMask = MIIM_BITMAP;
-  item.hbmpItem = homeGlyph_.Get();
-  SetMenuItemInfoA(GetMenu(Handle()), static_cast<UINT>(CommandId::O1), FALSE, &item);
+  MENUITEMINFOA info{};
+  info.fMask = MIIM_BITMAP;
+  info.hbmpItem = homeGlyph_.Get();
+  SetMenuItem(CommandId::O1, info);
+}
+
+void TForm1::SetMenuItem(CommandId item, MENUITEMINFOA& info) {
+  info.cbSize = sizeof info;
+  SetMenuItemInfoA(GetMenu(Handle()), static_cast<UINT>(item), FALSE, &info);
 }

@@ -13,6 +13,7 @@
 #include "view/command_ids.h"
 #include "view/image_view.h"
 #include "view/splitter.h"
+#include "win/com_reference.h"
 #include "win/handles.h"
 #include "win/window.h"
 
@@ -43,30 +44,30 @@ class TForm1 : public Window {
   void Splitter1Moved(int listWidth);
 
   // Commands of the File menu.
-  void Open1Click();
-  void N1Click();
-  void Save1Click();
-  void C1Click();
-  void X1Click();
-  void N111Click();
-  void N21Click();
-  void N4Click();
-  void Z1Click();
+  void Open1Click();  // 開く(&O)
+  void N1Click();     // フォルダを開く(&D)
+  void Save1Click();  // 保存(&S)
+  void C1Click();     // 一覧を初期化(&C)
+  void X1Click();     // 閉じる(X)
+  void N111Click();   // 一覧を保存(&L)
+  void N21Click();    // 一覧を別の名前で保存(&R)
+  void N4Click();     // 一覧を開く(&P)
+  void Z1Click();     // 書庫ﾌｧｲﾙを開く(&Z)
   // Commands of the Options menu.
-  void S3Click();
-  void Tile1Click();
-  void L1Click();
-  void S2Click();
-  void R1Click();
-  void S4Click();
-  void R2Click();
+  void S3Click();     // サイズを合わせる(&Z)
+  void Tile1Click();  // 並べて表示(&T)
+  void L1Click();     // 位置を合わせる(&L)
+  void S2Click();     // [送る]に登録(&T)
+  void R1Click();     // ﾗﾝﾀﾞﾑ壁紙(&R)
+  void S4Click();     // ﾘｽﾄをｽｸﾘｰﾝｾｲﾊﾞｰに設定(&S)
+  void R2Click();     // ｽｸﾘｰﾝｾｲﾊﾞｰ起動(&R)
   // Commands of the Author menu.
-  void O1Click();
-  void N5Click();
+  void O1Click();  // ぽるん堂(&O)
+  void N5Click();  // バージョン情報(&V)
   // Commands of the Picture menu.
-  void Delete1Click();
-  void W1Click();
-  void S1Click();
+  void Delete1Click();  // 削除(&D)
+  void W1Click();       // 壁紙に指定(&W)
+  void S1Click();       // ショートカットを作成(&S)
 
   void OpenListFile(const std::string& path);
   void OpenPictureFile();
@@ -82,15 +83,6 @@ class TForm1 : public Window {
   void Param(const std::string& entry);
   void LoadPicture();
 
-  void SetCaption(const std::string& caption);
-  std::string Caption() const;
-
-  // Outer bounds in screen pixels, each applied at once.
-  RECT Bounds() const;
-  void SetTop(int top);
-  void SetLeft(int left);
-  void SetHeight(int height);
-  void SetWidth(int width);
   // Restores a maximized or minimized window to its normal state.
   void ShowNormal();
 
@@ -122,11 +114,14 @@ class TForm1 : public Window {
     bool extracted;     // path is a member's copy in TempFolder
   };
   enum class EntryRead { Read, Dropped, Failed };
-  std::optional<EntryFile> SelectedEntryFile();
+  std::optional<EntryFile> PrepareSelectedEntry();
   EntryRead ReadEntryFile(const EntryFile& file);
   void LayOutPicture(const EntryFile& file);
   void AttachHomeGlyph();
+  // Changes what info's mask names of one item of the menu bar.
+  void SetMenuItem(CommandId item, MENUITEMINFOA& info);
 
+  std::optional<ComScope> com_;  // from FormCreate to FormClose
   GdiObject<HFONT> font_;
   OwnedAccelerators shortcuts_;
   GdiObject<HBITMAP> homeGlyph_;  // the menu shows it, so it outlives the menu

@@ -45,40 +45,7 @@ void TImage::OnPaint() {
   if (!failure.empty()) Application::ShowErrorBox(failure);
 }
 
-void TImage::Invalidate() { InvalidateRect(Handle(), nullptr, FALSE); }
-void TImage::Show() { ShowWindow(Handle(), SW_SHOWNA); }
-void TImage::Hide() { ShowWindow(Handle(), SW_HIDE); }
-bool TImage::Visible() const { return IsWindowVisible(Handle()) != FALSE; }
-
 void TImage::AlignToClient(const RECT& viewArea) {
   aligned_ = true;
   SetBounds(viewArea);
-}
-
-RECT TImage::Bounds() const {
-  RECT bounds;
-  GetWindowRect(Handle(), &bounds);
-  MapWindowPoints(nullptr, GetParent(Handle()), reinterpret_cast<POINT*>(&bounds), 2);
-  return bounds;
-}
-
-void TImage::SetLeft(int left) {
-  RECT r = Bounds();
-  SetBounds({left, r.top, left + (r.right - r.left), r.bottom});
-}
-
-void TImage::SetWidth(int width) {
-  RECT r = Bounds();
-  SetBounds({r.left, r.top, r.left + width, r.bottom});
-}
-
-void TImage::SetHeight(int height) {
-  RECT r = Bounds();
-  SetBounds({r.left, r.top, r.right, r.top + height});
-}
-
-void TImage::SetBounds(const RECT& bounds) {
-  RECT now = Bounds();
-  if (EqualRect(&now, &bounds)) return;
-  MoveWindow(Handle(), bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
 }

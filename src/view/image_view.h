@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "view/picture.h"
+#include "picture/picture.h"
 #include "win/window.h"
 
 enum class MouseButton { Left, Right, Middle };
@@ -19,25 +19,14 @@ class TImage : public Window {
 
   Picture picture;
 
-  void Invalidate();  // after the picture changed
-  void Show();
-  void Hide();
-  bool Visible() const;
-
   // Client-aligned: the owner places the view over the whole view area.
   void AlignToClient(const RECT& viewArea);
   void SetFree() { aligned_ = false; }
   bool AlignedToClient() const { return aligned_; }
 
-  RECT Bounds() const;  // in the parent's client coordinates
-  void SetLeft(int left);
-  void SetWidth(int width);
-  void SetHeight(int height);
-
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnPaint();
-  void SetBounds(const RECT& bounds);
 
   std::function<void(MouseButton)> mouseUp_;
   bool aligned_ = true;

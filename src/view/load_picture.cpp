@@ -2,6 +2,7 @@
 
 #include "app/app_error.h"
 #include "app/app_state.h"
+#include "app/platform.h"
 #include "archive/archive_entries.h"
 #include "archive/archive_paths.h"
 #include "view/fit.h"
@@ -9,11 +10,6 @@
 #include "view/picture_caption.h"
 
 namespace {
-
-bool FileExists(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 std::string DecimalSeparator() {
   char separator[8] = "";
@@ -29,7 +25,7 @@ std::string DecimalSeparator() {
 // exhaust the stack.
 void TForm1::LoadPicture() {
   for (;;) {
-    auto file = SelectedEntryFile();
+    auto file = PrepareSelectedEntry();
     if (!file) {
       Image1.Hide();
       return;
@@ -42,9 +38,11 @@ void TForm1::LoadPicture() {
   }
 }
 
-// Which file to read: the selected entry's own, or the archive member's
-// extracted copy. An entry whose file is gone is dropped on the way.
-std::optional<TForm1::EntryFile> TForm1::SelectedEntryFile() {
+// Readies the view for the selected entry and finds the file to read: the
+// entry's own, or the archive member's copy, extracted here. On the way it
+// enables the picture commands, shows the view, and drops each entry whose
+// file is gone; nothing when no entry is selected.
+std::optional<TForm1::EntryFile> TForm1::PrepareSelectedEntry() {
   for (;;) {
     EnablePictureCommands(true);
     int index = ListBox1.Selected();
@@ -93,7 +91,7 @@ void TForm1::LayOutPicture(const EntryFile& file) {
   Image1.SetWidth(fit.width);
   Image1.SetLeft(fit.left);
   std::string separator = DecimalSeparator();
-  SetCaption(PictureCaption(
+  SetText(PictureCaption(
       {ListName, file.entry, picture.Width(), picture.Height(), fit.scale, file.index, ListBox1.Count(), separator}));
   Image1.Show();
 }
@@ -102,5 +100,5 @@ void TForm1::DropEntry(int index) {
   ListBox1.Remove(index);
   ListBox1.Select(index - 1);
   MessageBeep(MB_OK);
-  SetCaption(std::to_string(ListBox1.Count()));
+  SetText(std::to_string(ListBox1.Count()));
 }

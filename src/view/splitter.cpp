@@ -2,7 +2,7 @@
 
 #include <windowsx.h>
 
-#include "view/fit.h"
+#include "view/splitter_width.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 
 #include "app/app_error.h"
 #include "app/file_io.h"
-#include "view/bitmap_file.h"
-#include "view/pixels.h"
-#include "wallpaper/bmp_file.h"
+#include "picture/dib_section.h"
+#include "picture/pixels.h"
+#include "wallpaper/bmp_writer.h"
 #include "wallpaper/wallpaper_layout.h"
 #include "win/handles.h"
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "view/picture.h"
+#include "picture/picture.h"
 
 struct WallpaperChoice {
   bool autoSize = true;  // scaled to the screen

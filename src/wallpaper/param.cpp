@@ -10,7 +10,7 @@
 void TForm1::Param(const std::string& entry) {
   {
     SettingsFile settings;  // released before the picture is read
-    RestoreWindowAndOptions(settings, false);
+    RestoreWindowAndOptions(*this, settings, false);
   }
   // An extracted member stays in TempFolder: no SaveState deletes it here.
   std::string path = IsArchiveMember(entry) ? ExtractArchiveMember(Handle(), entry) : entry;
@@ -19,7 +19,7 @@ void TForm1::Param(const std::string& entry) {
   } catch (const AppError&) {
     // On the wallpaper route this writes the window and the options only: a
     // mistyped picture never costs the user the last list.
-    SaveState();
+    SaveState(*this);
     Application::Terminate();
     return;
   }

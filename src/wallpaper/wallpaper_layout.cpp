@@ -1,6 +1,6 @@
 #include "wallpaper/wallpaper_layout.h"
 
-#include "view/fit.h"
+#include "picture/rounding.h"
 
 WallpaperLayout LayOutWallpaper(int pictureWidth, int pictureHeight, int screenWidth, int screenHeight,
                                 bool fitToScreen) {

@@ -1,7 +1,23 @@
 #pragma once
-// Owners for what COM hands out: interfaces, and memory from its allocator.
+// Owners for what COM hands out: the thread's initialisation, interfaces,
+// and memory from its allocator.
 
 #include <objbase.h>
+
+// COM initialised on this thread for as long as it lives; uninitialised at
+// the end only when the start succeeded.
+class ComScope {
+ public:
+  ComScope() : started_(SUCCEEDED(CoInitialize(nullptr))) {}
+  ~ComScope() {
+    if (started_) CoUninitialize();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  bool started_;
+};
 
 template <class Interface>
 class ComReference {

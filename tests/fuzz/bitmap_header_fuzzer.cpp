@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "fuzz_check.h"
-#include "view/bitmap_header.h"
+#include "picture/bitmap_header.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto source = ReadBitmapSource({data, size});

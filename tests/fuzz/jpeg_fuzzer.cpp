@@ -9,9 +9,9 @@
 
 #include "app/app_error.h"
 #include "fuzz_check.h"
-#include "view/jpeg_decoder.h"
-#include "view/pixels.h"
-#include "view/resample.h"
+#include "picture/jpeg_decoder.h"
+#include "picture/pixels.h"
+#include "picture/resample.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "fuzz_check.h"
-#include "view/picture_headers.h"
+#include "picture/picture_headers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (auto icon = FirstIconImage({data, size})) {

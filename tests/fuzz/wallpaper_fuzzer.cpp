@@ -14,7 +14,7 @@
 
 #include "app/app_error.h"
 #include "fuzz_check.h"
-#include "wallpaper/bmp_file.h"
+#include "wallpaper/bmp_writer.h"
 #include "wallpaper/wallpaper_layout.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/path_rules.h"
+#include "list/gathering.h"
 
 namespace {
 

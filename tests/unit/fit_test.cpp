@@ -6,6 +6,8 @@
 #include <limits>
 
 #include "app/app_error.h"
+#include "picture/rounding.h"
+#include "view/splitter_width.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "view/picture_headers.h"
+#include "picture/picture_headers.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "app/app_error.h"
 #include "app/random_pick.h"
-#include "view/pixels.h"
-#include "wallpaper/bmp_file.h"
+#include "picture/pixels.h"
+#include "wallpaper/bmp_writer.h"
 #include "wallpaper/wallpaper_layout.h"
 #include "wallpaper/wallpaper_options.h"
 

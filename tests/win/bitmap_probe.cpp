@@ -11,7 +11,7 @@
 
 #include "app/app_error.h"
 #include "app/file_io.h"
-#include "view/bitmap_file.h"
+#include "picture/bitmap_reader.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) return 2;

@@ -1,23 +1,13 @@
-#include "view/bitmap_file.h"
+#include "picture/bitmap_reader.h"
+
+#include <windows.h>
 
 #include <cstring>
 
 #include "app/app_error.h"
-#include "view/bitmap_header.h"
+#include "picture/bitmap_header.h"
+#include "picture/dib_section.h"
 #include "win/handles.h"
-
-HBITMAP CreateBgrxSection(int width, int height, void** bits) {
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = width;
-  format.bmiHeader.biHeight = height;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, bits, nullptr, 0);
-  if (!bitmap) throw AppError(kCannotMakeBitmap);
-  return bitmap;
-}
 
 // The platform turns the pixels of every depth and compression into
 // 32-bit ones.

@@ -20,6 +20,12 @@ inline std::size_t PixelBytes(int width, int height) {
   return w * h * 4;
 }
 
+// A picture's size in pixels, as its header tells it.
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+};
+
 struct Pixels {
   int width = 0;
   int height = 0;

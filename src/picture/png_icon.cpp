@@ -1,10 +1,10 @@
-#include "view/png_icon.h"
+#include "picture/png_icon.h"
 
 #include <wincodec.h>
 
 #include <vector>
 
-#include "view/bitmap_file.h"
+#include "picture/dib_section.h"
 #include "win/com_reference.h"
 #include "win/handles.h"
 

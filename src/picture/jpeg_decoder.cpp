@@ -1,4 +1,4 @@
-#include "view/jpeg_decoder.h"
+#include "picture/jpeg_decoder.h"
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE

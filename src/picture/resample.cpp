@@ -1,4 +1,4 @@
-#include "view/resample.h"
+#include "picture/resample.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,12 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "view/pixels.h"
-
-struct PictureSize {
-  int width = 0;
-  int height = 0;
-};
+#include "picture/pixels.h"
 
 // Throws AppError with libjpeg's message when the header does not read.
 PictureSize ReadJpegHeader(std::span<const std::uint8_t> data);

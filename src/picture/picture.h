@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "view/jpeg_decoder.h"
-#include "view/pixels.h"
+#include "picture/jpeg_decoder.h"
+#include "picture/pixels.h"
 #include "win/handles.h"
 
 enum class PictureKind { None, Jpeg, Bitmap, Icon, EnhMetafile, WinMetafile };
@@ -25,10 +25,8 @@ class Picture {
   // it cannot be read; the picture held before then stays.
   void LoadFromFile(const std::string& path);
 
-  PictureKind Kind() const { return kind_; }
   int Width() const { return size_.width; }
   int Height() const { return size_.height; }
-  const std::string& Data() const { return data_; }  // the file's bytes
 
   // Writes the picture in its own format, whatever the name says: the bytes
   // as read, except that an enhanced metafile saved under a name ending in

@@ -1,4 +1,4 @@
-#include "view/picture.h"
+#include "picture/picture.h"
 
 #include <cstring>
 #include <span>
@@ -8,10 +8,11 @@
 #include "app/file_io.h"
 #include "app/path_rules.h"
 #include "app/platform.h"
-#include "view/bitmap_file.h"
-#include "view/picture_headers.h"
-#include "view/png_icon.h"
-#include "view/resample.h"
+#include "picture/bitmap_reader.h"
+#include "picture/dib_section.h"
+#include "picture/picture_headers.h"
+#include "picture/png_icon.h"
+#include "picture/resample.h"
 #include "win/handles.h"
 
 namespace {
@@ -176,13 +177,7 @@ void Picture::DrawPixels(HDC dc, const RECT& bounds, const Pixels& source) {
   int height = bounds.bottom - bounds.top;
   if (width <= 0 || height <= 0 || source.width <= 0 || source.height <= 0) return;
   if (scaled_.width != width || scaled_.height != height) Resample(source, width, height, scaled_);
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = width;
-  format.bmiHeader.biHeight = -height;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO format = BgrxFormat(width, -height);
   SetDIBitsToDevice(dc, bounds.left, bounds.top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                     static_cast<UINT>(height), scaled_.bgrx.data(), &format, DIB_RGB_COLORS);
 }

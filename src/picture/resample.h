@@ -3,7 +3,7 @@
 // bilinear where it grows, each axis on its own. Never nearest-neighbour,
 // so a reduced photo keeps its fine detail as shades instead of noise.
 
-#include "view/pixels.h"
+#include "picture/pixels.h"
 
 // source resampled to width x height (both at least 1) into target.
 void Resample(const Pixels& source, int width, int height, Pixels& target);

@@ -1,4 +1,4 @@
-#include "view/bitmap_header.h"
+#include "picture/bitmap_header.h"
 
 #include <algorithm>
 #include <limits>
