@@ -34,7 +34,7 @@ void ShowSelection(HWND page, Preview& preview) {
   }
   preview.picture = std::move(picture);
   SetDlgItemTextA(page, kPreviewSize, size.c_str());
-  InvalidateRect(GetDlgItem(page, kPreviewFrame), nullptr, TRUE);
+  WindowRef(GetDlgItem(page, kPreviewFrame)).Invalidate(true);
 }
 
 void DrawPreview(const DRAWITEMSTRUCT& item, Preview& preview) {

@@ -100,8 +100,8 @@ void TForm1::OnSize() {
 void TForm1::LayOut() {
   RECT client;
   GetClientRect(Handle(), &client);
-  MoveWindow(ListBox1.Handle(), 0, 0, listWidth_, client.bottom, TRUE);
-  MoveWindow(Splitter1.Handle(), listWidth_, 0, kSplitterWidth, client.bottom, TRUE);
+  WindowRef(ListBox1.Handle()).SetBounds({0, 0, listWidth_, client.bottom});
+  Splitter1.SetBounds({listWidth_, 0, listWidth_ + kSplitterWidth, client.bottom});
   if (Image1.AlignedToClient()) Image1.AlignToClient(ViewArea());
 }
 
