@@ -43,31 +43,32 @@ class TForm1 : public Window {
   void Image1MouseUp(MouseButton button);
   void Splitter1Moved(int listWidth);
 
+  // The menu commands, in menu order, each with its caption.
   // Commands of the File menu.
   void Open1Click();  // 開く(&O)
-  void N1Click();     // フォルダを開く(&D)
+  void Z1Click();     // 書庫ﾌｧｲﾙを開く(&Z)
   void Save1Click();  // 保存(&S)
-  void C1Click();     // 一覧を初期化(&C)
+  void N1Click();     // フォルダを開く(&D)
   void X1Click();     // 閉じる(X)
+  void C1Click();     // 一覧を初期化(&C)
   void N111Click();   // 一覧を保存(&L)
   void N21Click();    // 一覧を別の名前で保存(&R)
   void N4Click();     // 一覧を開く(&P)
-  void Z1Click();     // 書庫ﾌｧｲﾙを開く(&Z)
-  // Commands of the Options menu.
-  void S3Click();     // サイズを合わせる(&Z)
-  void Tile1Click();  // 並べて表示(&T)
-  void L1Click();     // 位置を合わせる(&L)
-  void S2Click();     // [送る]に登録(&T)
-  void R1Click();     // ﾗﾝﾀﾞﾑ壁紙(&R)
-  void S4Click();     // ﾘｽﾄをｽｸﾘｰﾝｾｲﾊﾞｰに設定(&S)
-  void R2Click();     // ｽｸﾘｰﾝｾｲﾊﾞｰ起動(&R)
-  // Commands of the Author menu.
-  void O1Click();  // ぽるん堂(&O)
-  void N5Click();  // バージョン情報(&V)
   // Commands of the Picture menu.
   void Delete1Click();  // 削除(&D)
   void W1Click();       // 壁紙に指定(&W)
   void S1Click();       // ショートカットを作成(&S)
+  // Commands of the Options menu.
+  void S2Click();     // [送る]に登録(&T)
+  void R1Click();     // ﾗﾝﾀﾞﾑ壁紙(&R)
+  void S4Click();     // ﾘｽﾄをｽｸﾘｰﾝｾｲﾊﾞｰに設定(&S)
+  void R2Click();     // ｽｸﾘｰﾝｾｲﾊﾞｰ起動(&R)
+  void S3Click();     // サイズを合わせる(&Z)
+  void Tile1Click();  // 並べて表示(&T)
+  void L1Click();     // 位置を合わせる(&L)
+  // Commands of the Author menu.
+  void O1Click();  // ぽるん堂(&O)
+  void N5Click();  // バージョン情報(&V)
 
   void OpenListFile(const std::string& path);
   void OpenPictureFile();
