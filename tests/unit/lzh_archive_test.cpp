@@ -336,12 +336,30 @@ TEST(LzhArchive, SafeFileNames) {
   EXPECT_EQ(SafeFileName("COM10.jpg"), "COM10.jpg");
   // Blanks before the extension do not make a device name safe.
   for (const char* name : {"NUL .jpg", "COM1 .jpg", "PRN  .bmp", "aux. .jpg", "com0.jpg", "LPT9.bmp", "conin$.jpg",
-                           "CONOUT$ .jpg", "COM\xB9.jpg", "lpt\xB3.bmp", "nul"}) {
+                           "CONOUT$ .jpg", "nul"}) {
     EXPECT_FALSE(SafeFileName(name)) << name;
   }
   EXPECT_EQ(SafeFileName("NULL.jpg"), "NULL.jpg");
   EXPECT_EQ(SafeFileName("CON1.jpg"), "CON1.jpg");
   EXPECT_FALSE(SafeFileName("tab\t.jpg"));
+}
+
+// B9, B2 and B3 are the superscripts 1, 2, 3 in a Latin code page, where
+// COM² is a device, and the katakana ｹ, ｲ, ｳ in the Japanese one, where
+// COMｲ.jpg is a name like any other.
+TEST(LzhArchive, SuperscriptDeviceNamesOnlyWhereTheCodePageHasSuperscripts) {
+  const std::string_view latin = "\xB9\xB2\xB3";
+  for (const char* name : {"COM\xB9.jpg", "lpt\xB3.bmp", "COM\xB2 .jpg"}) {
+    EXPECT_FALSE(SafeFileName(name, latin)) << name;
+  }
+  EXPECT_EQ(SafeFileName("COM\xB9.jpg"), "COMｹ.jpg");
+  for (const char* name : {"COMｲ.jpg", "LPTｳ.bmp", "comｹ.jpg", "photos/COMｲ.jpg"}) {
+    EXPECT_TRUE(SafeFileName(name)) << name;
+  }
+  EXPECT_EQ(SafeFileName("COMｲ.jpg"), "COMｲ.jpg");
+  EXPECT_EQ(SafeFileName("COMｲ.jpg", latin), std::nullopt);
+  // A double-byte name that starts the same way is no device either way.
+  EXPECT_EQ(SafeFileName("COM表.jpg", latin), "COM表.jpg");
 }
 
 TEST(LzhArchive, Crc16OfAKnownText) {

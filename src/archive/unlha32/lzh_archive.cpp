@@ -101,17 +101,17 @@ void MakeFolders(const std::string& folder) {
 
 // A name Windows gives to a device in every folder: the part before the
 // first dot, without the blanks and dots that end it, is CON, PRN, AUX,
-// NUL, COM0 to COM9, LPT0 to LPT9 (or with a superscript 1, 2 or 3, as
-// Latin code pages spell them), CONIN$ or CONOUT$, in any case.
-bool IsDeviceName(std::string_view name) {
+// NUL, COM0 to COM9, LPT0 to LPT9 (or with one of superscriptDigits),
+// CONIN$ or CONOUT$, in any case.
+bool IsDeviceName(std::string_view name, std::string_view superscriptDigits) {
   std::string base = UpperCase(name.substr(0, name.find('.')));
   while (!base.empty() && (base.back() == ' ' || base.back() == '.')) base.pop_back();
   if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL" || base == "CONIN$" || base == "CONOUT$") {
     return true;
   }
   if (base.size() != 4 || !(base.starts_with("COM") || base.starts_with("LPT"))) return false;
-  const auto digit = static_cast<unsigned char>(base[3]);
-  return (digit >= '0' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
+  const char digit = base[3];
+  return (digit >= '0' && digit <= '9') || superscriptDigits.find(digit) != std::string_view::npos;
 }
 
 }  // namespace
@@ -174,7 +174,7 @@ std::optional<std::string> StoredMemberName(std::span<const std::uint8_t> header
   return folder + name;
 }
 
-std::optional<std::string> SafeFileName(std::string_view memberName) {
+std::optional<std::string> SafeFileName(std::string_view memberName, std::string_view superscriptDigits) {
   std::size_t slash = memberName.rfind('/');
   std::string_view name = slash == std::string_view::npos ? memberName : memberName.substr(slash + 1);
   if (name.empty() || name == "." || name == ".." || name.back() == '.' || name.back() == ' ') return std::nullopt;
@@ -183,7 +183,7 @@ std::optional<std::string> SafeFileName(std::string_view memberName) {
     auto c = static_cast<unsigned char>(name[i]);
     if (c < 0x20 || std::strchr("\\:*?\"<>|", c)) return std::nullopt;
   }
-  if (IsDeviceName(name)) return std::nullopt;
+  if (IsDeviceName(name, superscriptDigits)) return std::nullopt;
   return std::string(name);
 }
 
@@ -223,7 +223,7 @@ bool MacintoshMemberChecks(const std::string& archivePath, std::string_view memb
 }  // namespace
 
 ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view memberName, std::string folder,
-                               std::uint64_t room) {
+                               std::uint64_t room, std::string_view superscriptDigits) {
   Reader reader(archivePath);
   if (!reader.Opened()) return ExtractResult::NoArchive;
   LHAFileHeader* header = FindMember(reader, memberName);
@@ -234,7 +234,7 @@ ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view 
   // on crafted data.
   const std::string_view method = header->compress_method;
   if (!method.starts_with("-lh") && !method.starts_with("-lz")) return ExtractResult::Damaged;
-  auto fileName = SafeFileName(memberName);
+  auto fileName = SafeFileName(memberName, superscriptDigits);
   if (!fileName) return ExtractResult::UnsafeName;
   if (header->length > room) return ExtractResult::WriteFailed;
 

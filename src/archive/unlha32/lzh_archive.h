@@ -24,8 +24,9 @@ enum class ExtractResult { Done, NoArchive, NoMember, UnsafeName, Damaged, Write
 // declared size exceeds room (the free bytes of the folder's volume) is
 // refused before anything is written, and the output stops as soon as it
 // passes the declared size, so a small archive can never fill the disk.
+// superscriptDigits: as for SafeFileName.
 ExtractResult ExtractLzhMember(const std::string& archivePath, std::string_view memberName, std::string folder,
-                               std::uint64_t room = UINT64_MAX);
+                               std::uint64_t room = UINT64_MAX, std::string_view superscriptDigits = {});
 
 // The member's stored name from its raw header bytes (lhasa rewrites names:
 // 0x5C bytes, which are also second halves of Shift-JIS characters, all
@@ -35,7 +36,11 @@ std::optional<std::string> StoredMemberName(std::span<const std::uint8_t> header
 
 // The name a member's file takes inside the destination folder, or nothing
 // when it could reach outside it or is no plain file name on Windows.
-std::optional<std::string> SafeFileName(std::string_view memberName);
+// Windows also keeps COM and LPT followed by a superscript 1, 2 or 3 for
+// devices; superscriptDigits holds the bytes that spell those in the code
+// page the names are read in: B9, B2 and B3 in the Latin ones, none in the
+// Japanese one, where those bytes are the katakana ｹ, ｲ and ｳ.
+std::optional<std::string> SafeFileName(std::string_view memberName, std::string_view superscriptDigits = {});
 
 // CRC-16 as LZH archives use it (polynomial 0xA001 reflected, start 0).
 std::uint16_t Crc16(std::uint16_t crc, std::span<const std::uint8_t> data);

@@ -53,6 +53,22 @@ std::uint64_t RoomIn(const std::string& folder) {
   return free.QuadPart;
 }
 
+// The bytes this process's code page spells as the superscripts 1, 2 and 3.
+const std::string& SuperscriptDigits() {
+  static const std::string digits = [] {
+    std::string found;
+    for (char byte : {'\xB9', '\xB2', '\xB3'}) {
+      wchar_t wide = 0;
+      if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &wide, 1) == 1 &&
+          (wide == L'\u00B9' || wide == L'\u00B2' || wide == L'\u00B3')) {
+        found += byte;
+      }
+    }
+    return found;
+  }();
+  return digits;
+}
+
 int Status(ExtractResult result) {
   switch (result) {
     case ExtractResult::Done: return 0;
@@ -94,7 +110,7 @@ __declspec(dllexport) int WINAPI Unlha(HWND, LPCSTR commandLine, LPSTR output, D
     int status = 0;
     const std::uint64_t room = RoomIn(command->folder);
     for (const std::string& member : command->members) {
-      int result = Status(ExtractLzhMember(command->archive, member, command->folder, room));
+      int result = Status(ExtractLzhMember(command->archive, member, command->folder, room, SuperscriptDigits()));
       if (result != 0) status = result;
     }
     return status;

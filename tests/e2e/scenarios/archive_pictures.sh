@@ -4,8 +4,9 @@
 # deleted after a good read and kept after a bad one, and extracted again by
 # a resize or at the end of a splitter drag, but not during the drag or on
 # coming back from another program. A second archive's
-# pictures are appended and the first of the whole list shown; a file not
-# ending in .lzh adds nothing. Without the archive
+# pictures are appended and the first of the whole list shown (one of them
+# named like a device in Latin code pages only); a file not ending in .lzh
+# adds nothing. Without the archive
 # library nothing is added, and one planted in the current folder is not used.
 source "$(dirname "$0")/../lib.sh"
 
@@ -62,18 +63,24 @@ check "and the list has its new width" "239" "$(drive list-width)"
 
 second="$WORK/my archives/second.lzh"
 cp "$SAMPLES/small.jpg" "$files/second.jpg"
-bash "$TIRVANE_SOURCE/tests/archives/make_archive.sh" "$second" 1 "$files" second.jpg
+# ｲ is the byte B2, the superscript 2 of Latin code pages: COM² would be a
+# device there, COMｲ is a plain name here.
+cp "$SAMPLES/small.jpg" "$files/COMｲ.jpg"
+bash "$TIRVANE_SOURCE/tests/archives/make_archive.sh" "$second" 1 "$files" second.jpg COMｲ.jpg
 drive keys ctrl+z
 drive dialog-accept "$(winpath "$second")"
-check "a second archive is appended" "5 | $(winpath "$second")\second.jpg" \
-  "$(drive entries | wc -l) | $(drive entries | tail -n 1)"
+check "a second archive is appended" "6 | $(winpath "$second")\second.jpg" \
+  "$(drive entries | wc -l) | $(drive entries | sed -n 5p)"
 check "and the first of the whole list is shown" "0 | [新規]$at\photos/2001/Beach.JPG (800x600)" \
   "$(drive selected) | $(drive caption | sed 's/x[0-9.]*(.*//')"
 cp "$second" "$WORK/my archives/second.lha"
 drive keys down
 drive keys ctrl+z
 drive dialog-accept "$(winpath "$WORK/my archives/second.lha")"
-check "a file not ending in .lzh adds nothing and shows nothing new" "5 | 1" "$(drive entries | wc -l) | $(drive selected)"
+check "a file not ending in .lzh adds nothing and shows nothing new" "6 | 1" "$(drive entries | wc -l) | $(drive selected)"
+drive keys end
+check "a member named COMｲ.jpg is extracted and shown" "[新規]$(winpath "$second")\COMｲ.jpg (200x123)" \
+  "$(drive caption | sed 's/x[0-9.]*(.*//')"
 drive close
 drive gone
 
