@@ -16,6 +16,10 @@ constexpr UINT kMostSide = 1024;
 }  // namespace
 
 HICON IconFromPng(std::span<const std::uint8_t> png) {
+  // The imaging component needs COM on this thread, whatever state the
+  // thread's COM is in (closing the window ends the program's own scope
+  // before the last display); it outlives every interface below.
+  ComScope com;
   ComReference<IWICImagingFactory> factory;
   ComReference<IWICStream> stream;
   ComReference<IWICBitmapDecoder> decoder;

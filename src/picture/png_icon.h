@@ -9,5 +9,6 @@
 #include <cstdint>
 #include <span>
 
-// The icon, or nullptr when the platform cannot decode the image.
+// The icon, or nullptr when the platform cannot decode the image. Works on
+// a thread with or without COM initialised.
 HICON IconFromPng(std::span<const std::uint8_t> png);

@@ -1,16 +1,19 @@
 // The picture list's rules and the list files, checked against the real
-// list-box control and file system under Windows (or Wine), and the command
-// table's shortcuts. Prints one line
-// per failed check and closes with "N passed, N failed".
+// list-box control and file system under Windows (or Wine), the command
+// table's shortcuts, and a PNG icon read on threads in any state of COM.
+// Prints one line per failed check and closes with "N passed, N failed".
 #include <windows.h>
+#include <objbase.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "app/app_error.h"
+#include "app/file_io.h"
 #include "list/list_file.h"
 #include "list/picture_list.h"
+#include "picture/picture.h"
 #include "view/command_table.h"
 
 namespace {
@@ -231,6 +234,56 @@ void CommandTableShortcuts() {
   CHECK(shadowed.size() == 1 && items[shadowed[0]] == CommandId::S3);
 }
 
+// A 2 x 2 PNG with alpha, the one image of an icon file.
+std::string PngIcon() {
+  const unsigned char png[] = {
+      0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52, 0x00, 0x00, 0x00,
+      0x02, 0x00, 0x00, 0x00, 0x02, 0x08, 0x06, 0x00, 0x00, 0x00, 0x72, 0xB6, 0x0D, 0x24, 0x00, 0x00, 0x00, 0x12, 0x49,
+      0x44, 0x41, 0x54, 0x78, 0xDA, 0x63, 0xF8, 0xCF, 0xC0, 0xF0, 0x1F, 0x08, 0x1B, 0x18, 0x60, 0x0C, 0x00, 0x40, 0x57,
+      0x06, 0xFB, 0x56, 0x7C, 0xC5, 0xA6, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+  // The directory (reserved, type 1, one image) and its one entry: 2 x 2,
+  // 32 bits, the PNG's size and its offset 22.
+  std::string icon("\0\0\1\0\1\0\2\2\0\0\1\0\x20\0", 14);
+  icon += std::string{static_cast<char>(sizeof png), 0, 0, 0, 22, 0, 0, 0};
+  icon.append(reinterpret_cast<const char*>(png), sizeof png);
+  return icon;
+}
+
+struct IconRead {
+  std::string path;
+  bool comUsedAndEnded;  // COM initialised and uninitialised on the thread first
+  std::string error;
+  int width = 0;
+};
+
+DWORD WINAPI ReadIcon(void* parameter) {
+  auto& read = *static_cast<IconRead*>(parameter);
+  if (read.comUsedAndEnded) {
+    CoInitialize(nullptr);
+    CoUninitialize();
+  }
+  Picture picture;
+  read.error = ErrorOf([&] { picture.LoadFromFile(read.path); });
+  read.width = picture.Width();
+  return 0;
+}
+
+// Closing the window ends the program's COM before its last display reads
+// the selected entry again: that read must not fail for want of COM.
+void PngIconWithoutCom() {
+  std::string path = Folder() + "\\png.ico";
+  ReplaceWholeFile(path, PngIcon());
+  for (bool comUsedAndEnded : {true, false}) {
+    IconRead read{path, comUsedAndEnded, "", 0};
+    HANDLE thread = CreateThread(nullptr, 0, &ReadIcon, &read, 0, nullptr);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    CHECK(read.error == "(no error)");
+    CHECK(read.width == 2);
+  }
+  DeleteFileA(path.c_str());
+}
+
 }  // namespace
 
 int main() {
@@ -240,6 +293,7 @@ int main() {
   ListFiles(list);
   ListFileInTheLongestFolder(list);
   CommandTableShortcuts();
+  PngIconWithoutCom();
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }
