@@ -55,6 +55,54 @@ std::vector<std::string> FolderChain(std::string_view folder) {
   return chain;
 }
 
+namespace {
+
+bool IsSeparatorAt(std::string_view text, std::size_t i) {
+  return CharLengthAt(text, i) == 1 && (text[i] == '\\' || text[i] == '/');
+}
+
+bool IsDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// The length of "server\share\" at the start of text, the final separator
+// included when there is one; 0 when either name is missing.
+std::size_t ShareRootLength(std::string_view text) {
+  int names = 0;
+  for (std::size_t i = 0, start = 0; i <= text.size(); i += i < text.size() ? CharLengthAt(text, i) : 1) {
+    if (i < text.size() && !IsSeparatorAt(text, i)) continue;
+    if (i == start) return 0;  // an empty name
+    if (++names == 2) return i < text.size() ? i + 1 : i;
+    start = i + 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::string VolumeRootOf(std::string_view path) {
+  std::string prefix;
+  if (path.size() >= 4 && IsSeparatorAt(path, 0) && IsSeparatorAt(path, 1) && (path[2] == '?' || path[2] == '.') &&
+      IsSeparatorAt(path, 3)) {
+    prefix = std::string(path.substr(0, 4));
+    path.remove_prefix(4);
+    if (path.size() >= 4 && UpperCase(path.substr(0, 3)) == "UNC" && IsSeparatorAt(path, 3)) {
+      std::size_t share = ShareRootLength(path.substr(4));
+      if (share == 0) return {};
+      std::string root = prefix + std::string(path.substr(0, 4 + share));
+      return EndsInPathSeparator(root) ? root : root + '\\';
+    }
+  }
+  if (path.size() >= 2 && IsDriveLetter(path[0]) && path[1] == ':')
+    return prefix + std::string(path.substr(0, 2)) + '\\';
+  if (!prefix.empty()) return {};
+  if (path.size() >= 2 && IsSeparatorAt(path, 0) && IsSeparatorAt(path, 1)) {
+    std::size_t share = ShareRootLength(path.substr(2));
+    if (share == 0) return {};
+    std::string root(path.substr(0, 2 + share));
+    return EndsInPathSeparator(root) ? root : root + '\\';
+  }
+  return {};
+}
+
 std::string SubfolderOf(std::string_view folder, std::string_view name) {
   std::string path(folder);
   if (!EndsInPathSeparator(path)) path += '\\';

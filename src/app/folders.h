@@ -30,5 +30,13 @@ bool IsLinkedFolder(unsigned long attributes, unsigned long reparseTag);
 // empty; an empty text gives none.
 std::vector<std::string> FolderChain(std::string_view folder);
 
+// The root of the volume that holds path, with its final "\": C:\ for
+// C:\pics\a.jpg (and for the drive-relative C:a.jpg), \\server\share\ for
+// \\server\share\a.jpg, and the same behind the \\?\ and \\.\ prefixes
+// (\\?\UNC\server\share\ for a share). "/" separates as "\" does. Empty
+// for a path that names no volume of its own (a relative one, \a.jpg, a
+// share without its share name): it lies on the current folder's volume.
+std::string VolumeRootOf(std::string_view path);
+
 // folder + "\" + name, without a second "\" after a root such as C:\.
 std::string SubfolderOf(std::string_view folder, std::string_view name);

@@ -66,6 +66,10 @@ bool FolderExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool VolumeAnswers(const std::string& root) {
+  return root.empty() || GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::string ApplicationTitleOfThisProgram() {
   return ApplicationTitle(FileNameOf(ExecutablePath()), [](std::string_view text) {
     std::string lower(text);

@@ -20,6 +20,11 @@ std::string EnvironmentVariable(const char* name);  // empty when unset
 
 bool FileExists(const std::string& path);  // a file, not a folder
 bool FolderExists(const std::string& path);
+// Whether the volume at root (a drive's X:\ or a share's
+// \\server\share\) answers: false for a letter no drive has, a drive
+// without its medium, a share that is offline. An empty root is the
+// current volume, which does.
+bool VolumeAnswers(const std::string& root);
 
 std::string ApplicationTitleOfThisProgram();
 // The screen's pixels per inch across (or down); 96 when it cannot be read.

@@ -7,6 +7,7 @@
 
 #include "app/folders.h"
 #include "app/path_rules.h"
+#include "app/platform.h"
 #include "view/resource_ids.h"
 #include "win/folder_entries.h"
 #include "win/handles.h"
@@ -35,15 +36,6 @@ FolderContents ListFolder(const std::string& folder) {
   SortNames(contents.folders);
   SortNames(contents.files);
   return contents;
-}
-
-// Asking a drive without a medium must not bring up the system's
-// "insert a disk" box.
-bool DriveReady(const std::string& root) {
-  UINT before = SetErrorMode(SEM_FAILCRITICALERRORS);
-  bool ready = GetFileAttributesA(root.c_str()) != INVALID_FILE_ATTRIBUTES;
-  SetErrorMode(before);
-  return ready;
 }
 
 HICON FolderIcon(UINT openOrClosed) {
@@ -259,7 +251,7 @@ class FolderChooser {
   void OnDriveChosen() {
     int choice = static_cast<int>(SendMessageA(drives_, CB_GETCURSEL, 0, 0));
     if (choice < 0 || static_cast<std::size_t>(choice) >= roots_.size()) return;
-    if (!DriveReady(roots_[choice])) {
+    if (!VolumeAnswers(roots_[choice])) {
       MessageBeep(MB_ICONHAND);
       SelectDriveOf(opened_);
       return;

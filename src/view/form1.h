@@ -108,15 +108,23 @@ class TForm1 : public Window {
   void DropEntry(int index);
 
   // The three steps of LoadPicture.
+  enum class EntrySource {
+    Listed,      // the entry's own file
+    Extracted,   // an archive member's copy in TempFolder
+    VolumeAway,  // the entry's drive or share does not answer: nothing to read
+  };
   struct EntryFile {
     int index;
     std::string entry;  // as listed
     std::string path;   // the file to read
-    bool extracted;     // path is a member's copy in TempFolder
+    EntrySource source;
   };
   enum class EntryRead { Read, Dropped, Failed };
-  std::optional<EntryFile> PrepareSelectedEntry();
-  EntryRead ReadEntryFile(const EntryFile& file);
+  class Volumes;  // which volumes answer, each asked once per display
+  std::optional<EntryFile> PrepareSelectedEntry(Volumes& volumes);
+  EntryRead ReadEntryFile(const EntryFile& file, Volumes& volumes);
+  // The view at width 0 with the picture commands greyed, the entry kept.
+  void CollapseView();
   void LayOutPicture(const EntryFile& file);
   void AttachHomeGlyph();
   // Changes what info's mask names of one item of the menu bar.

@@ -132,9 +132,20 @@ start() {
   local exe=$EXE
   if [ $# -gt 0 ] && [[ $1 == *.exe ]]; then exe=$1; shift; fi
   keep_wine
-  (cd "$WORK" && exec wine "$exe" "$@" >>"$WORK/wine.log" 2>&1 &)
+  (cd "$WORK" && WINEDEBUG=${PROGRAM_WINEDEBUG:-$WINEDEBUG} exec wine "$exe" "$@" >>"$WORK/wine.log" 2>&1 &)
   drive wait
 }
+
+# count_beeps: the programs started from now on have each call of
+# MessageBeep traced by Wine into wine.log, where beeps counts them. The
+# trace is written inside the call, so a verb that returned has its beeps
+# counted.
+count_beeps() {
+  wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ /d user32.MessageBeep /f \
+    >>"$WORK/wine.log" 2>&1 </dev/null
+  PROGRAM_WINEDEBUG=+relay
+}
+beeps() { LC_ALL=C grep -ac 'Call user32\.MessageBeep(' "$WORK/wine.log" || true; }
 
 # drive VERB ARGUMENTS...: the driver's output in UTF-8, without CR.
 # A loaded machine's Wine now and then ends a process it was asked to start

@@ -122,6 +122,26 @@ TEST(Folders, SubfolderTakesOneBackslash) {
   EXPECT_EQ(SubfolderOf("C:\\表", "B"), "C:\\表\\B");
 }
 
+// The volume whose absence keeps an entry listed: a drive, a share, the
+// same behind a long-path prefix; nothing for a path on the current volume.
+TEST(Folders, VolumeRootOfDrivesAndShares) {
+  EXPECT_EQ(VolumeRootOf("E:\\pics\\a.jpg"), "E:\\");
+  EXPECT_EQ(VolumeRootOf("e:a.jpg"), "e:\\");
+  EXPECT_EQ(VolumeRootOf("E:"), "E:\\");
+  EXPECT_EQ(VolumeRootOf("\\\\nas\\photos\\2001\\a.jpg"), "\\\\nas\\photos\\");
+  EXPECT_EQ(VolumeRootOf("\\\\nas\\photos"), "\\\\nas\\photos\\");
+  EXPECT_EQ(VolumeRootOf("//nas/photos/a.jpg"), "//nas/photos/");
+  EXPECT_EQ(VolumeRootOf("\\\\?\\E:\\pics\\a.jpg"), "\\\\?\\E:\\");
+  EXPECT_EQ(VolumeRootOf("\\\\?\\unc\\nas\\photos\\a.jpg"), "\\\\?\\unc\\nas\\photos\\");
+  EXPECT_EQ(VolumeRootOf("\\\\.\\E:\\a.jpg"), "\\\\.\\E:\\");
+  // A share named in Shift-JIS whose second byte is 5C: ソ is 83 5C.
+  EXPECT_EQ(VolumeRootOf("\\\\ソ\\表ソ\\a.jpg"), "\\\\ソ\\表ソ\\");
+  for (const char* onThisVolume : {"pics\\a.jpg", "\\pics\\a.jpg", "", "a.jpg", "\\\\nas", "\\\\nas\\",
+                                   "\\\\\\photos\\a.jpg", "\\\\?\\", "\\\\?\\UNC\\nas", "1:\\a.jpg"}) {
+    EXPECT_EQ(VolumeRootOf(onThisVolume), "") << onThisVolume;
+  }
+}
+
 TEST(Folders, OnlyJunctionsAndLinksAreLinkedFolders) {
   constexpr unsigned long kFolder = 0x10, kLink = 0x410;
   EXPECT_FALSE(IsLinkedFolder(kFolder, 0));
