@@ -4,7 +4,8 @@
 # with the picture commands greyed, no beep sounds, and the list file is
 # written back byte for byte. An entry whose drive is there and whose file
 # is gone is still dropped, with one beep. The random wallpaper that picks
-# such an entry fails and keeps the list whole.
+# such an entry, and the wallpaper route with one, fail and keep the list
+# whole.
 source "$(dirname "$0")/../lib.sh"
 
 # X: is no drive; Y: is a drive whose medium (its folder) is not there.
@@ -66,3 +67,11 @@ with_list 1 'X:\card\a.jpg' 'Y:\DCIM\b.jpg'
 (cd "$WORK" && drive run-exact "\"$(winpath "$EXE")\" -r")
 [ ! -e "$DATA_DIR/壁紙.bmp" ] || fail "a wallpaper was made from a drive that is away"
 check_same_bytes "the list file stays whole" "$WORK/list.before" "$WORK/list.pvl"
+# So does the wallpaper route with a picture on such a drive, and the last
+# list's settings stay as they were.
+cp "$INI" "$WORK/settings.before"
+(cd "$WORK" && drive run-exact "\"$(winpath "$EXE")\" Y:\\DCIM\\b.jpg")
+[ ! -e "$DATA_DIR/壁紙.bmp" ] || fail "a wallpaper was made from a drive that is away"
+check_same_bytes "the last list stays whole" "$WORK/list.before" "$WORK/list.pvl"
+check "and stays the last list" "$(winpath "$WORK/list.pvl")" "$(setting ListName)"
+check "with its index" "$(grep -a ItemIndex "$WORK/settings.before" | tr -d '\r')" "$(settings | grep ItemIndex)"
