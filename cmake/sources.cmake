@@ -13,6 +13,7 @@ set(PORTABLE_SOURCES
   src/list/list_codec.cpp
   src/picture/bitmap_header.cpp
   src/picture/jpeg_decoder.cpp
+  src/picture/orientation.cpp
   src/picture/picture_headers.cpp
   src/picture/resample.cpp
   src/picture/rounding.cpp

@@ -2,11 +2,13 @@
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE
+#include <cstring>
 
 #include <jerror.h>
 #include <jpeglib.h>
 
 #include "app/app_error.h"
+#include "picture/orientation.h"
 
 namespace {
 
@@ -28,20 +30,18 @@ void OnError(j_common_ptr info) {
   std::longjmp(manager->back, 1);
 }
 
-void OnMessage(j_common_ptr info, int level) {
-  // Level -1 is a warning about damaged data; stray bytes before a marker
-  // are common in camera files and harmless.
-  if (level == -1 && info->err->msg_code != JWRN_EXTRANEOUS_DATA) OnError(info);
-}
-
+// Warnings (a header of a newer JFIF version, data cut short or damaged)
+// are no failures: libjpeg goes on and fills in what it could not read, as
+// every viewer shows such a file. Only its errors end the read.
 void Silent(j_common_ptr) {}
+void Unheeded(j_common_ptr, int) {}
 
 class Decompressor {
  public:
   Decompressor() {
     info_.err = jpeg_std_error(&errors_.base);
     errors_.base.error_exit = &OnError;
-    errors_.base.emit_message = &OnMessage;
+    errors_.base.emit_message = &Unheeded;
     errors_.base.output_message = &Silent;
     errors_.message[0] = '\0';
     jpeg_create_decompress(&info_);
@@ -77,9 +77,23 @@ bool Guarded(Decompressor& decompressor, Steps&& steps) {
   return true;
 }
 
+// Reads the header up to the first scan, keeping the APP1 segments read on
+// the way for their EXIF orientation.
 void ReadHeader(j_decompress_ptr info, std::span<const std::uint8_t> data) {
   jpeg_mem_src(info, data.data(), static_cast<unsigned long>(data.size()));
+  jpeg_save_markers(info, JPEG_APP0 + 1, 0xFFFF);
   jpeg_read_header(info, TRUE);
+}
+
+// The orientation of the first APP1 segment that is an EXIF one.
+int OrientationOf(j_decompress_ptr info) {
+  for (jpeg_saved_marker_ptr marker = info->marker_list; marker; marker = marker->next) {
+    const std::span<const std::uint8_t> segment(marker->data, marker->data_length);
+    if (marker->marker == JPEG_APP0 + 1 && segment.size() >= 4 && std::memcmp(segment.data(), "Exif", 4) == 0) {
+      return ExifOrientation(segment);
+    }
+  }
+  return kUpright;
 }
 
 // CMYK pictures (mostly from print work) are stored inverted by Adobe
@@ -100,13 +114,15 @@ void CmykRowToBgrx(const JSAMPLE* cmyk, std::uint8_t* out, JDIMENSION width, boo
 PictureSize ReadJpegHeader(std::span<const std::uint8_t> data) {
   Decompressor decompressor;
   PictureSize size;
+  int orientation = kUpright;
   bool read = Guarded(decompressor, [&](j_decompress_ptr info) {
     ReadHeader(info, data);
     size.width = static_cast<int>(info->image_width);
     size.height = static_cast<int>(info->image_height);
+    orientation = OrientationOf(info);
   });
   if (!read) decompressor.Throw();
-  return size;
+  return Oriented(size, orientation);
 }
 
 int JpegScaleEighths(PictureSize full, PictureSize wanted) {
@@ -123,10 +139,13 @@ void DecodeJpeg(std::span<const std::uint8_t> data, PictureSize wanted, Pixels& 
   Decompressor decompressor;
   // Filled in before the jump can happen; the row buffer belongs to libjpeg.
   JSAMPARRAY cmykRow = nullptr;
+  int orientation = kUpright;
   bool decoded = Guarded(decompressor, [&](j_decompress_ptr info) {
     ReadHeader(info, data);
+    orientation = OrientationOf(info);
+    // The scale is chosen for the stored pixels, before they are turned.
     PictureSize full{static_cast<int>(info->image_width), static_cast<int>(info->image_height)};
-    info->scale_num = static_cast<unsigned>(JpegScaleEighths(full, wanted));
+    info->scale_num = static_cast<unsigned>(JpegScaleEighths(full, Oriented(wanted, orientation)));
     info->scale_denom = 8;
     const bool cmyk = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
     info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
@@ -152,4 +171,5 @@ void DecodeJpeg(std::span<const std::uint8_t> data, PictureSize wanted, Pixels& 
     pixels.Resize(0, 0);
     decompressor.Throw();
   }
+  Orient(pixels, orientation);
 }

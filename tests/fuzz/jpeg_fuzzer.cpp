@@ -1,15 +1,19 @@
 // Any bytes taken as a JPEG picture: the header read that sizes the list's
-// caption and the layout, then the decode at each DCT scale the view and
-// the wallpaper use, then the resampling to the size shown. What a user
-// relies on: a picture is drawn at the size its header announced (or
-// refused with an error), never at a size too small for the place it is
-// shown in; damage ends in an error, not a crash or a hang.
+// caption and the layout (its EXIF orientation included), then the decode
+// at each DCT scale the view and the wallpaper use, turned as the photo is
+// seen, then the resampling to the size shown. What a user relies on: a
+// picture is drawn at the size its header announced, turned (or refused
+// with an error), never at a size too small for the place it is shown in,
+// never larger than the picture; damage ends in an error or in what libjpeg
+// makes of it, not a crash or a hang. The same bytes as an EXIF segment
+// give an orientation from 1 to 8.
 #include <cstdint>
 #include <span>
 
 #include "app/app_error.h"
 #include "fuzz_check.h"
 #include "picture/jpeg_decoder.h"
+#include "picture/orientation.h"
 #include "picture/pixels.h"
 #include "picture/resample.h"
 
@@ -25,6 +29,8 @@ long long Scaled(int side, int eighths) { return (static_cast<long long>(side) *
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
+  const int orientation = ExifOrientation(bytes);
+  FUZZ_CHECK(orientation >= 1 && orientation <= 8);
   PictureSize full;
   try {
     full = ReadJpegHeader(bytes);
@@ -49,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(pixels.width == Scaled(full.width, chosen) && pixels.height == Scaled(full.height, chosen));
     FUZZ_CHECK(pixels.width >= wanted.width && pixels.height >= wanted.height);
+    FUZZ_CHECK(pixels.width <= full.width && pixels.height <= full.height);
     FUZZ_CHECK(pixels.bgrx.size() == PixelBytes(pixels.width, pixels.height));
 
     // Shown smaller, and shown larger than decoded.

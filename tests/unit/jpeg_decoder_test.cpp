@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include <jpeglib.h>
@@ -42,6 +44,57 @@ std::vector<std::uint8_t> Encode(int width, int height, J_COLOR_SPACE space, std
   std::vector<std::uint8_t> data(buffer, buffer + size);
   std::free(buffer);
   return data;
+}
+
+// An RGB JPEG whose pixel (x, y) is colour(x, y), with an APP1 segment of
+// these bytes when there are any.
+std::vector<std::uint8_t> EncodeDrawn(int width, int height,
+                                      const std::function<std::array<JSAMPLE, 3>(int, int)>& colour,
+                                      const std::vector<std::uint8_t>& app1 = {}, bool progressive = false) {
+  jpeg_compress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = static_cast<JDIMENSION>(width);
+  info.image_height = static_cast<JDIMENSION>(height);
+  info.input_components = 3;
+  info.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, 95, TRUE);
+  if (progressive) jpeg_simple_progression(&info);
+  jpeg_start_compress(&info, TRUE);
+  if (!app1.empty()) jpeg_write_marker(&info, JPEG_APP0 + 1, app1.data(), static_cast<unsigned>(app1.size()));
+  std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * 3);
+  while (info.next_scanline < info.image_height) {
+    for (int x = 0; x < width; ++x) {
+      auto c = colour(x, static_cast<int>(info.next_scanline));
+      std::copy(c.begin(), c.end(), row.begin() + x * 3);
+    }
+    JSAMPROW rows[1] = {row.data()};
+    jpeg_write_scanlines(&info, rows, 1);
+  }
+  jpeg_finish_compress(&info);
+  jpeg_destroy_compress(&info);
+  std::vector<std::uint8_t> data(buffer, buffer + size);
+  std::free(buffer);
+  return data;
+}
+
+// An EXIF segment, little-endian, whose one entry is the orientation.
+std::vector<std::uint8_t> ExifOrientationSegment(std::uint8_t orientation) {
+  return {'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12, 0x01, 3, 0, 1, 0, 0, 0,
+          orientation, 0, 0, 0, 0, 0, 0, 0};
+}
+
+// Where a marker (FF and code) is first found from a position on.
+std::size_t Find(const std::vector<std::uint8_t>& data, std::uint8_t code, std::size_t from = 0) {
+  for (std::size_t i = from; i + 1 < data.size(); ++i) {
+    if (data[i] == 0xFF && data[i + 1] == code) return i;
+  }
+  return data.size();
 }
 
 void ExpectColour(const Pixels& pixels, int blue, int green, int red) {
@@ -125,13 +178,86 @@ TEST(JpegDecoder, GreyAndInkPictures) {
   ExpectColour(pixels, 255, 255, 0);
 }
 
-TEST(JpegDecoder, DamagedDataFailsWithLibjpegsMessage) {
+// What libjpeg decodes with a warning is drawn as it makes it up; only its
+// errors fail, with its message.
+TEST(JpegDecoder, OnlyLibjpegsErrorsFail) {
   auto data = Encode(64, 64, JCS_RGB, {1, 2, 3});
   auto cut = data;
   cut.resize(cut.size() - 40);
-  EXPECT_EQ(ErrorOf(cut), "Premature end of JPEG file");
+  EXPECT_EQ(ErrorOf(cut), "");
   EXPECT_EQ(ErrorOf(std::vector<std::uint8_t>(100, 0x41)), "Not a JPEG file: starts with 0x41 0x41");
   EXPECT_EQ(ErrorOf(data), "");
+  // A Huffman table between two scans of a progressive picture that holds
+  // more codes than there are: the header reads, the decode fails.
+  auto progressive = Encode(64, 64, JCS_RGB, {1, 2, 3}, true);
+  std::size_t table = Find(progressive, 0xC4, Find(progressive, 0xDA));
+  ASSERT_LT(table + 21, progressive.size());
+  std::fill(progressive.begin() + static_cast<std::ptrdiff_t>(table) + 5,
+            progressive.begin() + static_cast<std::ptrdiff_t>(table) + 21, 0xFF);
+  EXPECT_EQ(ReadJpegHeader(progressive).width, 64);
+  EXPECT_EQ(ErrorOf(progressive), "Bogus Huffman table definition");
+}
+
+// A newer JFIF version (byte 11, the major version, 2), an end marker
+// missing, a copy cut in half: libjpeg reads them with a warning, and so
+// does the program, the half copy's top as in the whole file.
+TEST(JpegDecoder, FilesLibjpegReadsWithAWarning) {
+  auto gradient = [](int x, int y) {
+    return std::array<JSAMPLE, 3>{static_cast<JSAMPLE>(x * 4), static_cast<JSAMPLE>(y * 2), 90};
+  };
+  const auto whole = EncodeDrawn(64, 128, gradient);
+  Pixels expected, pixels;
+  DecodeJpeg(whole, {64, 128}, expected);
+
+  auto newer = whole;
+  ASSERT_EQ(newer[11], 1);
+  newer[11] = 2;
+  EXPECT_EQ(ReadJpegHeader(newer).height, 128);
+  DecodeJpeg(newer, {64, 128}, pixels);
+  EXPECT_EQ(pixels.bgrx, expected.bgrx);
+
+  auto noEnd = whole;
+  noEnd.resize(noEnd.size() - 2);
+  DecodeJpeg(noEnd, {64, 128}, pixels);
+  EXPECT_EQ(pixels.bgrx, expected.bgrx);
+
+  auto half = whole;
+  half.resize(half.size() / 2);
+  DecodeJpeg(half, {64, 128}, pixels);
+  ASSERT_EQ(pixels.height, 128);
+  const std::size_t topRows = 16 * 64 * 4;
+  EXPECT_TRUE(std::equal(pixels.bgrx.begin(), pixels.bgrx.begin() + topRows, expected.bgrx.begin()));
+  EXPECT_FALSE(std::equal(pixels.bgrx.begin(), pixels.bgrx.end(), expected.bgrx.begin()));
+}
+
+// A photo stored 64 x 32 with a red top left corner on blue, seen in each
+// EXIF orientation: the size seen and where the corner is, at full size
+// and at a DCT scale chosen for the size seen.
+TEST(JpegDecoder, PhotosAreSeenAsTheCameraTookThem) {
+  auto corner = [](int x, int y) {
+    return x < 16 && y < 16 ? std::array<JSAMPLE, 3>{230, 20, 20} : std::array<JSAMPLE, 3>{20, 20, 230};
+  };
+  enum Corner { TopLeft, TopRight, BottomRight, BottomLeft };
+  const Corner where[] = {TopLeft, TopLeft, TopRight, BottomRight, BottomLeft, TopLeft, TopRight, BottomRight, BottomLeft};
+  for (std::uint8_t orientation = 1; orientation <= 8; ++orientation) {
+    const auto data = EncodeDrawn(64, 32, corner, ExifOrientationSegment(orientation));
+    const bool quarter = orientation >= 5;
+    const PictureSize seen = ReadJpegHeader(data);
+    EXPECT_EQ(seen.width, quarter ? 32 : 64) << int{orientation};
+    EXPECT_EQ(seen.height, quarter ? 64 : 32) << int{orientation};
+    for (int eighths : {8, 4}) {
+      Pixels pixels;
+      DecodeJpeg(data, {seen.width * eighths / 8, seen.height * eighths / 8}, pixels);
+      ASSERT_EQ(pixels.width, seen.width * eighths / 8);
+      ASSERT_EQ(pixels.height, seen.height * eighths / 8);
+      const int right = pixels.width - 2, bottom = pixels.height - 2;
+      const int corners[4][2] = {{1, 1}, {right, 1}, {right, bottom}, {1, bottom}};
+      for (int c = 0; c < 4; ++c) {
+        const std::uint8_t* p = pixels.Row(corners[c][1]) + corners[c][0] * 4;
+        EXPECT_EQ(p[2] > p[0], c == where[orientation]) << int{orientation} << " corner " << c << " at " << eighths;
+      }
+    }
+  }
 }
 
 // A file of a few hundred bytes whose header announces a huge progressive
