@@ -58,14 +58,15 @@ double Milliseconds(const std::function<void()>& work) {
   return Now() - start;
 }
 
-#ifdef _WIN32
-// No fork here: the peak is that of a child process of this program
-// ("--peak-kb" below) that runs the work once and exits with its peak
-// working set in KB.
+// The peak memory of the fitted pipeline on one file is that of a fresh
+// process of this program ("--peak-kb FILE" below) that runs it once: a
+// child that inherited this process's pages (as a fork does, its heap grown
+// by the timing runs) would count them too.
 std::string gSelf;
 
-double PeakMegabytes(const std::string& childArguments) {
-  std::string commandLine = "\"" + gSelf + "\" --peak-kb " + childArguments;
+#ifdef _WIN32
+double PeakMegabytes(const std::string& path) {
+  std::string commandLine = "\"" + gSelf + "\" --peak-kb" + (path.empty() ? "" : " \"" + path + "\"");
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -79,12 +80,16 @@ double PeakMegabytes(const std::string& childArguments) {
   return kilobytes / 1024.0;
 }
 #else
-// The peak resident memory in MB of one run in a child process of its own.
-double PeakMegabytes(const std::function<void()>& work) {
+double PeakMegabytes(const std::string& path) {
   pid_t child = fork();
   if (child == 0) {
-    work();
-    _exit(0);
+    std::string flag = "--peak-kb";
+    std::vector<char*> arguments{gSelf.data(), flag.data()};
+    std::string file = path;
+    if (!file.empty()) arguments.push_back(file.data());
+    arguments.push_back(nullptr);
+    execv("/proc/self/exe", arguments.data());
+    _exit(127);
   }
   int status = 0;
   rusage usage{};
@@ -126,23 +131,19 @@ void Wallpaper(const std::vector<std::uint8_t>& data) {
 }  // namespace
 
 int main(int argc, char** argv) {
-#ifdef _WIN32
   gSelf = argv[0];
   if (argc >= 2 && std::string(argv[1]) == "--peak-kb") {
     if (argc == 3) Pipeline(ReadFile(argv[2]), true);
+#ifdef _WIN32
     PROCESS_MEMORY_COUNTERS counters{};
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
     return static_cast<int>(counters.PeakWorkingSetSize / 1024);
-  }
-  // The peak of the fitted pipeline on PATH ("": of nothing) in a child.
-  const auto peakOf = [](const std::string& path) { return PeakMegabytes(path.empty() ? "" : "\"" + path + "\""); };
 #else
-  const auto peakOf = [](const std::string& path) {
-    return PeakMegabytes([&] {
-      if (!path.empty()) Pipeline(ReadFile(path), true);
-    });
-  };
+    return 0;
 #endif
+  }
+  // The peak of the fitted pipeline on PATH ("": of nothing) in a process of its own.
+  const auto peakOf = [](const std::string& path) { return PeakMegabytes(path); };
   std::printf("%-28s %10s %10s %10s %8s %8s %9s %9s\n", "file", "ours ms", "djpeg ms", "full ms", "vs djpeg",
               "vs full", "ours MB", "limit MB");
   // The resident size of this program before any picture, to compare like with like.

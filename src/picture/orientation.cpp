@@ -1,5 +1,6 @@
 #include "picture/orientation.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <utility>
@@ -79,10 +80,9 @@ void Orient(Pixels& pixels, int orientation) {
   } else {
     turned.Resize(pixels.width, pixels.height);
   }
-  for (int y = 0; y < turned.height; ++y) {
-    // Where the source pixel of the row's first pixel lies, and how far the
-    // next one is from it, in bytes.
-    std::ptrdiff_t first = 0, step = 0;
+  // Where the source of the first pixel of row y lies, and how far the
+  // source of the next pixel is from it, in bytes.
+  auto rowStart = [&](std::ptrdiff_t y, std::ptrdiff_t& first, std::ptrdiff_t& step) {
     switch (orientation) {
       case 2: first = (w - 1) * 4 + y * row, step = -4; break;
       case 3: first = (w - 1) * 4 + (h - 1 - y) * row, step = -4; break;
@@ -90,11 +90,24 @@ void Orient(Pixels& pixels, int orientation) {
       case 5: first = y * 4, step = row; break;
       case 6: first = y * 4 + (h - 1) * row, step = -row; break;
       case 7: first = (w - 1 - y) * 4 + (h - 1) * row, step = -row; break;
-      case 8: first = (w - 1 - y) * 4, step = row; break;
+      default: first = (w - 1 - y) * 4, step = row; break;
     }
-    const std::uint8_t* source = pixels.bgrx.data();
-    std::uint8_t* out = turned.Row(y);
-    for (std::ptrdiff_t x = 0; x < turned.width; ++x) std::memcpy(out + x * 4, source + first + x * step, 4);
+  };
+  // In tiles, so that a quarter turn, which reads the source down its
+  // columns, reads each of its rows from the cache.
+  constexpr std::ptrdiff_t kTile = 64;
+  const std::uint8_t* source = pixels.bgrx.data();
+  const std::ptrdiff_t outWidth = turned.width, outHeight = turned.height;
+  for (std::ptrdiff_t tileY = 0; tileY < outHeight; tileY += kTile) {
+    for (std::ptrdiff_t tileX = 0; tileX < outWidth; tileX += kTile) {
+      const std::ptrdiff_t endY = std::min(tileY + kTile, outHeight), endX = std::min(tileX + kTile, outWidth);
+      for (std::ptrdiff_t y = tileY; y < endY; ++y) {
+        std::ptrdiff_t first = 0, step = 0;
+        rowStart(y, first, step);
+        std::uint8_t* out = turned.Row(static_cast<int>(y));
+        for (std::ptrdiff_t x = tileX; x < endX; ++x) std::memcpy(out + x * 4, source + first + x * step, 4);
+      }
+    }
   }
   pixels = std::move(turned);
 }
