@@ -221,6 +221,16 @@ TEST(JpegDecoder, FilesLibjpegReadsWithAWarning) {
   DecodeJpeg(noEnd, {64, 128}, pixels);
   EXPECT_EQ(pixels.bgrx, expected.bgrx);
 
+  // An ink picture whose Adobe segment names a colour transform libjpeg
+  // does not know (its byte 15 from the marker): libjpeg takes it for the
+  // transformed kind, as djpeg shows it.
+  auto ink = Encode(16, 16, JCS_CMYK, {0, 255, 255, 255});
+  std::size_t adobe = Find(ink, 0xEE);
+  ASSERT_LT(adobe + 15, ink.size());
+  ink[adobe + 15] = 7;
+  EXPECT_EQ(ReadJpegHeader(ink).width, 16);
+  EXPECT_EQ(ErrorOf(ink), "");
+
   auto half = whole;
   half.resize(half.size() / 2);
   DecodeJpeg(half, {64, 128}, pixels);
