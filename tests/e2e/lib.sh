@@ -185,6 +185,13 @@ settings() { iconv -f CP932 -t UTF-8 "$INI" | tr -d '\r'; }
 # One key's value in the settings file.
 setting() { settings | sed -n "s/^$1=//p"; }
 
+# colour_at SCREENSHOT X Y: red, blue, or the pixel's red, green and blue
+# values, at a point of a screenshot.
+colour_at() {
+  LC_ALL=C convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info: |
+    awk '{ print ($1 > 200 && $2 < 60 && $3 < 60) ? "red" : ($3 > 200 && $1 < 60 && $2 < 60) ? "blue" : $0 }'
+}
+
 # put_picture C:\PATH [SAMPLE]: a sample picture (sunset.jpg, 800 x 600,
 # unless named) at that path of drive C:.
 put_picture() {

@@ -15,9 +15,11 @@
 
 namespace {
 
-// A JPEG of the given size and colour space, every pixel the same.
-std::vector<std::uint8_t> Encode(int width, int height, J_COLOR_SPACE space, std::vector<JSAMPLE> pixel,
-                                 bool progressive = false) {
+// A JPEG of the given size and colour space whose rows fill(y, row) draws,
+// with an APP1 segment of these bytes when there are any.
+std::vector<std::uint8_t> EncodeRows(int width, int height, J_COLOR_SPACE space, int components,
+                                     const std::function<void(int, std::vector<JSAMPLE>&)>& fill,
+                                     const std::vector<std::uint8_t>& app1, bool progressive) {
   jpeg_compress_struct info{};
   jpeg_error_mgr errors{};
   info.err = jpeg_std_error(&errors);
@@ -27,15 +29,16 @@ std::vector<std::uint8_t> Encode(int width, int height, J_COLOR_SPACE space, std
   jpeg_mem_dest(&info, &buffer, &size);
   info.image_width = static_cast<JDIMENSION>(width);
   info.image_height = static_cast<JDIMENSION>(height);
-  info.input_components = static_cast<int>(pixel.size());
+  info.input_components = components;
   info.in_color_space = space;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 95, TRUE);
   if (progressive) jpeg_simple_progression(&info);
   jpeg_start_compress(&info, TRUE);
-  std::vector<JSAMPLE> row;
-  for (int x = 0; x < width; ++x) row.insert(row.end(), pixel.begin(), pixel.end());
+  if (!app1.empty()) jpeg_write_marker(&info, JPEG_APP0 + 1, app1.data(), static_cast<unsigned>(app1.size()));
+  std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * components);
   while (info.next_scanline < info.image_height) {
+    fill(static_cast<int>(info.next_scanline), row);
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&info, rows, 1);
   }
@@ -46,41 +49,28 @@ std::vector<std::uint8_t> Encode(int width, int height, J_COLOR_SPACE space, std
   return data;
 }
 
+// A JPEG of the given size and colour space, every pixel the same.
+std::vector<std::uint8_t> Encode(int width, int height, J_COLOR_SPACE space, std::vector<JSAMPLE> pixel,
+                                 bool progressive = false) {
+  return EncodeRows(
+      width, height, space, static_cast<int>(pixel.size()),
+      [&](int, std::vector<JSAMPLE>& row) {
+        for (std::size_t x = 0; x < row.size(); ++x) row[x] = pixel[x % pixel.size()];
+      },
+      {}, progressive);
+}
+
 // An RGB JPEG whose pixel (x, y) is colour(x, y), with an APP1 segment of
 // these bytes when there are any.
 std::vector<std::uint8_t> EncodeDrawn(int width, int height,
                                       const std::function<std::array<JSAMPLE, 3>(int, int)>& colour,
-                                      const std::vector<std::uint8_t>& app1 = {}, bool progressive = false) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = static_cast<JDIMENSION>(width);
-  info.image_height = static_cast<JDIMENSION>(height);
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 95, TRUE);
-  if (progressive) jpeg_simple_progression(&info);
-  jpeg_start_compress(&info, TRUE);
-  if (!app1.empty()) jpeg_write_marker(&info, JPEG_APP0 + 1, app1.data(), static_cast<unsigned>(app1.size()));
-  std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * 3);
-  while (info.next_scanline < info.image_height) {
-    for (int x = 0; x < width; ++x) {
-      auto c = colour(x, static_cast<int>(info.next_scanline));
-      std::copy(c.begin(), c.end(), row.begin() + x * 3);
-    }
-    JSAMPROW rows[1] = {row.data()};
-    jpeg_write_scanlines(&info, rows, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  std::vector<std::uint8_t> data(buffer, buffer + size);
-  std::free(buffer);
-  return data;
+                                      const std::vector<std::uint8_t>& app1 = {}) {
+  return EncodeRows(
+      width, height, JCS_RGB, 3,
+      [&](int y, std::vector<JSAMPLE>& row) {
+        for (int x = 0; x < width; ++x) std::copy_n(colour(x, y).begin(), 3, row.begin() + x * 3);
+      },
+      app1, false);
 }
 
 // An EXIF segment, little-endian, whose one entry is the orientation.

@@ -11,13 +11,6 @@ python3 "$TIRVANE_SOURCE/tests/e2e/material/icons.py" "$WORK/icons"
 mkdir -p "$DATA_DIR"
 shot=$WORK/screen.png
 
-# colour_at X Y: red, blue or the pixel's values, at a client point of the
-# last screenshot.
-colour_at() {
-  LC_ALL=C convert "$shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info: |
-    awk '{ print ($1 > 230 && $2 < 25 && $3 < 25) ? "red" : ($3 > 230 && $1 < 25 && $2 < 25) ? "blue" : $0 }'
-}
-
 # halves: the colours a quarter of the way in from the view's left and right.
 halves() {
   local ox oy left top width height
@@ -25,7 +18,7 @@ halves() {
   read -r _ left top width height <<<"$(drive view)"
   import -display "$DISPLAY" -window root "$shot"
   local y=$((oy + top + height / 2))
-  echo "$(colour_at $((ox + left + width / 4)) $y) $(colour_at $((ox + left + width * 3 / 4)) $y)"
+  echo "$(colour_at "$shot" $((ox + left + width / 4)) $y) $(colour_at "$shot" $((ox + left + width * 3 / 4)) $y)"
 }
 
 # show ICON: starts with a list of that one icon file, selected.

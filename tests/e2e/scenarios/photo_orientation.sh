@@ -18,13 +18,6 @@ done
 shot=$WORK/screen.png
 wallpaper=$DATA_DIR/壁紙.bmp
 
-# colour_at X Y: red, blue or the pixel's values, at a point of the last
-# screenshot.
-colour_at() {
-  LC_ALL=C convert "$shot" -format "%[fx:int(255*p{$1,$2}.r)] %[fx:int(255*p{$1,$2}.g)] %[fx:int(255*p{$1,$2}.b)]" info: |
-    awk '{ print ($1 > 200 && $2 < 60 && $3 < 60) ? "red" : ($3 > 200 && $1 < 60 && $2 < 60) ? "blue" : $0 }'
-}
-
 # quarters: the colours in the middle of the view's top left, top right,
 # bottom right and bottom left quarters.
 quarters() {
@@ -34,7 +27,7 @@ quarters() {
   LC_ALL=C import -display "$DISPLAY" -window root "$shot"
   local x1=$((ox + left + width / 4)) x3=$((ox + left + width * 3 / 4))
   local y1=$((oy + top + height / 4)) y3=$((oy + top + height * 3 / 4))
-  echo "$(colour_at $x1 $y1) $(colour_at $x3 $y1) $(colour_at $x3 $y3) $(colour_at $x1 $y3)"
+  echo "$(colour_at "$shot" $x1 $y1) $(colour_at "$shot" $x3 $y1) $(colour_at "$shot" $x3 $y3) $(colour_at "$shot" $x1 $y3)"
 }
 
 # show PICTURE: starts with a list of that one picture, selected.
