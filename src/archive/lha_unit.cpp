@@ -43,7 +43,7 @@ void Start() {
   for (const std::string& folder :
        LibrarySearchFolders(FolderOf(ExecutablePath()), SystemFolder(), WindowsFolder(), EnvironmentVariable("PATH"))) {
     std::string candidate = folder + (EndsInPathSeparator(folder) ? "" : "\\") + "UNLHA32.dll";
-    if (GetFileAttributesA(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+    if (!FileExists(candidate)) continue;
     // Its own dependencies are looked for beside it first.
     library.Reset(LoadLibraryExA(candidate.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
     if (library) return;

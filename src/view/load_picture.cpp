@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <map>
+#include <utility>
 
 #include "app/app_error.h"
 #include "app/app_state.h"
@@ -31,8 +32,9 @@ class TForm1::Volumes {
  public:
   bool Answer(const std::string& entry) {
     std::string root = VolumeRootOf(entry);
-    auto known = answers_.find(UpperCase(root));
-    if (known == answers_.end()) known = answers_.emplace(UpperCase(root), VolumeAnswers(root)).first;
+    std::string key = UpperCase(root);
+    auto known = answers_.find(key);
+    if (known == answers_.end()) known = answers_.emplace(std::move(key), VolumeAnswers(root)).first;
     return known->second;
   }
 
