@@ -1,7 +1,13 @@
-// The File menu's commands that add pictures to the list.
+// The File menu's commands that add pictures to the list, and the drop of
+// files from the shell, which gathers each item as its command would.
+#include <algorithm>
+
 #include "app/app_state.h"
 #include "app/path_rules.h"
+#include "app/platform.h"
 #include "list/gathering.h"
+#include "list/picture_list.h"
+#include "picture/picture_kind.h"
 #include "view/file_dialog.h"
 #include "view/folder_dialog.h"
 #include "view/form1.h"
@@ -12,6 +18,37 @@ namespace {
 // at its last use.
 std::string lastPictureName;
 std::string lastArchiveName;
+
+// A drive root is handed to the scan as its letter and colon, so that its
+// entries read C:\name.
+std::string AsScannedFolder(std::string folder) {
+  if (folder.size() == 3 && folder[2] == '\\') folder.resize(2);
+  return folder;
+}
+
+enum class DroppedKind { Unspellable, Folder, List, Archive, Picture, Other };
+
+DroppedKind KindOfDropped(const std::optional<std::string>& path) {
+  if (!path) return DroppedKind::Unspellable;
+  if (FolderExists(*path)) return DroppedKind::Folder;
+  if (HasExtension(*path, ".pvl")) return DroppedKind::List;
+  if (HasExtension(*path, ".lzh")) return DroppedKind::Archive;
+  if (PictureKindOfName(*path) != PictureKind::None) return DroppedKind::Picture;
+  return DroppedKind::Other;
+}
+
+// The first entry a drop added or found. A scan later in the same drop
+// handles messages, and a command run meanwhile may change the list, so its
+// index is checked against its text when the drop ends.
+struct FirstGathered {
+  int index;
+  std::string entry;
+};
+
+int IndexNow(const PictureList& list, const FirstGathered& first) {
+  if (first.index < list.Count() && list.At(first.index) == first.entry) return first.index;
+  return list.Find(first.entry);
+}
 
 }  // namespace
 
@@ -46,9 +83,7 @@ void TForm1::OpenFolder() {
   CurrentFolder.clear();
   if (auto folder = ChooseFolder(Handle())) CurrentFolder = *folder;
   if (CurrentFolder.empty()) return;
-  // A drive root is handed over as its letter and colon, so that its
-  // entries read C:\name.
-  if (CurrentFolder.size() == 3 && CurrentFolder[2] == '\\') CurrentFolder.resize(2);
+  CurrentFolder = AsScannedFolder(CurrentFolder);
   ScanFolder(ListBox1, CurrentFolder);
   ShowGatheredList();
 }
@@ -57,4 +92,64 @@ void TForm1::ShowGatheredList() {
   SetText(std::to_string(ListBox1.Count()));
   ListBox1.Select(0);
   LoadPicture();
+}
+
+void TForm1::FormDropFiles(const std::vector<std::optional<std::string>>& files) {
+  std::vector<DroppedKind> kinds;
+  for (const auto& file : files) kinds.push_back(KindOfDropped(file));
+  // A list replaces the list, so it opens before the other items gather
+  // into it; a second list in the same drop cannot also replace it.
+  auto list = std::find(kinds.begin(), kinds.end(), DroppedKind::List);
+  std::size_t listIndex = static_cast<std::size_t>(list - kinds.begin());
+  bool listOpened = list != kinds.end();
+  if (listOpened) LoadListFile(*files[listIndex]);
+
+  bool refused = false;  // a file of no kind the program takes
+  bool added = false;
+  std::optional<FirstGathered> first;
+  std::optional<GrowingList> growing(std::in_place, ListBox1);  // redrawn once, before the display
+  auto gatheredFrom = [&](int countBefore) {
+    if (ListBox1.Count() <= countBefore) return;
+    added = true;
+    if (!first) first = FirstGathered{countBefore, ListBox1.At(countBefore)};
+  };
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (listOpened && i == listIndex) continue;
+    int countBefore = ListBox1.Count();
+    switch (kinds[i]) {
+      case DroppedKind::Unspellable: MessageBeep(MB_OK); break;
+      case DroppedKind::Folder:
+        CurrentFolder = AsScannedFolder(*files[i]);
+        ScanFolder(ListBox1, CurrentFolder);
+        gatheredFrom(countBefore);
+        break;
+      case DroppedKind::Archive:
+        AddArchivePictures(ListBox1, *files[i]);
+        gatheredFrom(countBefore);
+        break;
+      case DroppedKind::Picture: {
+        int found = ListBox1.Find(*files[i]);
+        if (found < 0) {
+          ListBox1.Append(*files[i]);
+          gatheredFrom(countBefore);
+        } else if (!first) {
+          first = FirstGathered{found, ListBox1.At(found)};
+        }
+        break;
+      }
+      case DroppedKind::List:
+      case DroppedKind::Other: refused = true; break;
+    }
+  }
+  growing.reset();
+  if (refused) MessageBeep(MB_OK);
+
+  // Shown once, after the whole drop.
+  if (first) {
+    if (added) SetText(std::to_string(ListBox1.Count()));
+    if (int index = IndexNow(ListBox1, *first); index >= 0) ListBox1.Select(index);
+    LoadPicture();
+  } else if (listOpened) {
+    LoadPicture();
+  }
 }

@@ -7,6 +7,11 @@
 #include "view/picture_caption.h"
 
 void TForm1::OpenListFile(const std::string& path) {
+  LoadListFile(path);
+  LoadPicture();
+}
+
+void TForm1::LoadListFile(const std::string& path) {
   ListName = path;
   try {
     LoadListFromFile(ListBox1, path);
@@ -17,7 +22,6 @@ void TForm1::OpenListFile(const std::string& path) {
     ListBox1.Clear();
   }
   SetText(ListCaption(ListName));
-  LoadPicture();
 }
 
 void TForm1::N4Click() {

@@ -18,13 +18,9 @@
 namespace {
 
 PictureKind KindOfExtension(const std::string& path) {
-  std::string extension = UpperCase(ExtensionOf(path));
-  if (extension == ".JPG" || extension == ".JPEG") return PictureKind::Jpeg;
-  if (extension == ".BMP") return PictureKind::Bitmap;
-  if (extension == ".ICO") return PictureKind::Icon;
-  if (extension == ".EMF") return PictureKind::EnhMetafile;
-  if (extension == ".WMF") return PictureKind::WinMetafile;
-  throw AppError(FillIn(kUnknownPictureKind, ExtensionOf(path)));
+  PictureKind kind = PictureKindOfName(path);
+  if (kind == PictureKind::None) throw AppError(FillIn(kUnknownPictureKind, ExtensionOf(path)));
+  return kind;
 }
 
 }  // namespace

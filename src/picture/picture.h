@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "picture/jpeg_decoder.h"
+#include "picture/picture_kind.h"
 #include "picture/pixels.h"
 #include "win/handles.h"
-
-enum class PictureKind { None, Jpeg, Bitmap, Icon, EnhMetafile, WinMetafile };
 
 class Picture {
  public:

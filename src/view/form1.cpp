@@ -40,6 +40,7 @@ LRESULT TForm1::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
     case WM_CLOSE: OnClose(); return 0;
     case WM_ACTIVATE: OnActivate(wParam); break;
+    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0;
     case WM_SETFOCUS:
       // The list is the one control that keeps the keyboard; it gets it back
       // when the window is active again, after a dialog or another program.
@@ -84,6 +85,8 @@ void TForm1::OnCreate() {
   LayOut();
 
   AttachHomeGlyph();
+  // Files dragged from the shell come as WM_DROPFILES.
+  DragAcceptFiles(Handle(), TRUE);
   shortcuts_.Reset(BuildShortcutTable());
   Application::SetMainWindow(Handle(), shortcuts_.Get());
   // An error that escapes creation is shown, and creation goes on.
@@ -119,6 +122,18 @@ void TForm1::OnActivate(WPARAM state) {
   // application shows nothing new.
   activated_ = true;
   Application::RunGuarded([this] { FormResize(); });
+}
+
+void TForm1::OnDropFiles(HDROP drop) {
+  OwnedDrop dropped(drop);
+  // While a dialog or box of the program is open the window is disabled and
+  // takes no drop, as it takes no click.
+  if (!IsWindowEnabled(Handle())) return;
+  Application::RunGuarded([&] {
+    auto files = DroppedFiles(dropped.Get());
+    dropped.Reset();  // the shell's memory goes back before the work handles messages
+    FormDropFiles(files);
+  });
 }
 
 void TForm1::OnListNotify(WORD code) {

@@ -8,12 +8,14 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "list/picture_list.h"
 #include "view/command_ids.h"
 #include "view/image_view.h"
 #include "view/splitter.h"
 #include "win/com_reference.h"
+#include "win/dropped_files.h"
 #include "win/handles.h"
 #include "win/window.h"
 
@@ -70,7 +72,13 @@ class TForm1 : public Window {
   void O1Click();  // ぽるん堂(&O)
   void N5Click();  // バージョン情報(&V)
 
+  // A drop of files, folders, archives and lists from the shell, in its
+  // order; an empty item is a path the code page cannot spell.
+  void FormDropFiles(const std::vector<std::optional<std::string>>& files);
+
   void OpenListFile(const std::string& path);
+  // OpenListFile without the display: the list, ListName and the caption.
+  void LoadListFile(const std::string& path);
   void OpenPictureFile();
   void OpenLzhFile();
   void OpenFolder();
@@ -100,6 +108,7 @@ class TForm1 : public Window {
   void OnCommand(WORD id, WORD code, HWND control);
   void OnClose();
   void OnActivate(WPARAM state);
+  void OnDropFiles(HDROP drop);
   void OnListNotify(WORD code);
   static LRESULT CALLBACK ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void LayOut();

@@ -8,6 +8,7 @@
 //          | folder-shown | folder-accept [PATH]
 //          | run-exact COMMAND-LINE | desktop-value NAME | dialog-name
 //          | link PATH | windows | hold PATH | menu | dialog-filter | away-and-back
+//          | drop PATH... (@FILE: the paths of FILE, one per line in UTF-8)
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 //
@@ -207,6 +208,29 @@ class TakenWitness {
     return answered;
   }
 
+  // Drops the paths (each ended by a NUL, the whole by one more) onto the
+  // window as the shell does: the hook makes the drop in the program's
+  // memory and hands it over as WM_DROPFILES. True once the program has
+  // taken it.
+  bool Drop(HWND main, const std::wstring& paths) {
+    wchar_t name[64];
+    swprintf(name, 64, L"tvdriver-drop-%x", static_cast<unsigned>(mark_));
+    DWORD bytes = static_cast<DWORD>(paths.size() * sizeof(wchar_t));
+    HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, bytes, name);
+    swprintf(name, 64, L"tvdriver-dropped-%x", static_cast<unsigned>(mark_));
+    HANDLE dropped = CreateEventW(nullptr, TRUE, FALSE, name);
+    auto* view = shared ? static_cast<wchar_t*>(MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, bytes)) : nullptr;
+    if (view) {
+      wmemcpy(view, paths.data(), paths.size());
+      UnmapViewOfFile(view);
+    }
+    bool taken = view && dropped && PostMessageW(main, RegisterWindowMessageW(L"tvdriver-drop"), mark_, 0) &&
+                 WaitForSingleObject(dropped, kActingTime) == WAIT_OBJECT_0;
+    if (dropped) CloseHandle(dropped);
+    if (shared) CloseHandle(shared);
+    return taken;
+  }
+
   // Sends the events, the last one marked, and waits until the program has
   // taken it, or has ended: a program that quits takes nothing more. The
   // last event is a key or a button: pointer moves are merged on the way
@@ -365,6 +389,32 @@ int RunCommand(HWND main, WORD id) {
       kActingTime);
   if (!acted) return Fail("the command neither returned nor opened a dialog");
   return SettleMain(main, "the command");
+}
+
+// The lines of a UTF-8 file, without their line ends; none when it cannot
+// be read.
+std::vector<std::wstring> LinesOf(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  std::wstring text(bytes.size(), L'\0');
+  text.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), static_cast<int>(text.size()))));
+  std::vector<std::wstring> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    std::wstring line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    if (!line.empty()) lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
 }
 
 int Run(const std::vector<std::wstring>& args) {
@@ -579,6 +629,18 @@ int Run(const std::vector<std::wstring>& args) {
     std::wstring menu;
     if (!witness.Ready() || !witness.ReadMenu(main, menu)) return Fail("cannot read the menu");
     std::fputs(Narrow(menu).c_str(), stdout);
+  } else if (verb == L"drop") {
+    std::wstring paths;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+      std::vector<std::wstring> named = args[i].starts_with(L"@") ? LinesOf(args[i].substr(1)) : std::vector{args[i]};
+      if (named.empty()) return Fail("nothing to drop in " + Narrow(args[i]));
+      for (const std::wstring& path : named) paths += path + L'\0';
+    }
+    if (paths.empty()) return Fail("nothing to drop");
+    paths += L'\0';
+    TakenWitness witness(GetWindowThreadProcessId(main, nullptr));
+    if (!witness.Ready() || !witness.Drop(main, paths)) return Fail("the program did not take the drop");
+    return SettleMain(main, "the drop");
   } else if (verb == L"command") {
     return RunCommand(main, static_cast<WORD>(std::stoi(arg(1))));
   } else if (verb == L"keys") {

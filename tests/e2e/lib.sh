@@ -136,16 +136,21 @@ start() {
   drive wait
 }
 
-# count_beeps: the programs started from now on have each call of
-# MessageBeep traced by Wine into wine.log, where beeps counts them. The
-# trace is written inside the call, so a verb that returned has its beeps
-# counted.
-count_beeps() {
-  wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ /d user32.MessageBeep /f \
+# trace_calls FUNCTION...: the programs started from now on have each call
+# of these functions (as dll.Name) traced by Wine into wine.log, where calls
+# counts them. The trace is written inside the call, so a verb that
+# returned has its calls counted.
+trace_calls() {
+  local IFS=';'
+  wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ /d "$*" /f \
     >>"$WORK/wine.log" 2>&1 </dev/null
   PROGRAM_WINEDEBUG=+relay
 }
-beeps() { LC_ALL=C grep -ac 'Call user32\.MessageBeep(' "$WORK/wine.log" || true; }
+# calls FUNCTION: how often it was called since calls_from_now (or since
+# the scenario began).
+calls() { tail -c +$((${CALLS_FROM:-0} + 1)) "$WORK/wine.log" | LC_ALL=C grep -ac "Call ${1//./\\.}(" || true; }
+calls_from_now() { CALLS_FROM=$(stat -c %s "$WORK/wine.log"); }
+beeps() { calls user32.MessageBeep; }
 
 # drive VERB ARGUMENTS...: the driver's output in UTF-8, without CR.
 # A loaded machine's Wine now and then ends a process it was asked to start

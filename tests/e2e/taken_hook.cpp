@@ -5,9 +5,11 @@
 // so marked, the hook signals that event. The program itself is unchanged.
 // The same hook reads the program's menu bar on the driver's request, from
 // inside the program's thread: the platform lets no other process read a
-// menu. Built without the C runtime: the system loads and unloads this
+// menu; and it turns the driver's drop into the shell's WM_DROPFILES, whose
+// memory must be the program's own. Built without the C runtime: the system loads and unloads this
 // library around every call of the hook.
 #include <windows.h>
+#include <shlobj.h>
 
 extern "C" BOOL WINAPI TakenHookEntry(HINSTANCE, DWORD, LPVOID) { return TRUE; }
 
@@ -78,15 +80,55 @@ void AnswerMenuRequest(const MSG& request) {
   }
 }
 
+// The driver's drop: the message's wParam names a shared buffer of wide
+// paths, each ended by a NUL and the whole by one more. They go into memory
+// of the program's process laid out as the shell lays out a drop, and the
+// message the program is taking becomes WM_DROPFILES for its main window.
+void MakeDrop(MSG& request) {
+  wchar_t name[64];
+  wsprintfW(name, L"tvdriver-drop-%x", static_cast<unsigned>(request.wParam));
+  HANDLE shared = OpenFileMappingW(FILE_MAP_READ, FALSE, name);
+  if (!shared) return;
+  const auto* paths = static_cast<const wchar_t*>(MapViewOfFile(shared, FILE_MAP_READ, 0, 0, 0));
+  HGLOBAL memory = nullptr;
+  if (paths) {
+    SIZE_T chars = 0;
+    while (paths[chars] || paths[chars + 1]) ++chars;
+    chars += 2;
+    memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+    if (auto* drop = memory ? static_cast<DROPFILES*>(GlobalLock(memory)) : nullptr) {
+      drop->pFiles = sizeof(DROPFILES);
+      drop->fWide = TRUE;
+      auto* out = reinterpret_cast<wchar_t*>(drop + 1);
+      for (SIZE_T i = 0; i < chars; ++i) out[i] = paths[i];
+      GlobalUnlock(memory);
+    }
+    UnmapViewOfFile(paths);
+  }
+  CloseHandle(shared);
+  if (!memory) return;
+  HWND window = request.hwnd;
+  while (GetParent(window)) window = GetParent(window);
+  wsprintfW(name, L"tvdriver-dropped-%x", static_cast<unsigned>(request.wParam));
+  request.hwnd = window;
+  request.message = WM_DROPFILES;
+  request.wParam = reinterpret_cast<WPARAM>(memory);
+  request.lParam = 0;
+  if (HANDLE done = OpenEventW(EVENT_MODIFY_STATE, FALSE, name)) {
+    SetEvent(done);
+    CloseHandle(done);
+  }
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK TakenHook(int code, WPARAM removed, LPARAM message) {
   // A pointer move is not a witness: moves are merged on the way, and the
   // move that comes with a marked button event would signal too early.
-  const MSG* taken = reinterpret_cast<const MSG*>(message);
-  if (code == HC_ACTION && removed == PM_REMOVE && taken->message >= 0xC000 &&
-      taken->message == RegisterWindowMessageW(L"tvdriver-read-menu")) {
-    AnswerMenuRequest(*taken);
+  MSG* taken = reinterpret_cast<MSG*>(message);
+  if (code == HC_ACTION && removed == PM_REMOVE && taken->message >= 0xC000) {
+    if (taken->message == RegisterWindowMessageW(L"tvdriver-read-menu")) AnswerMenuRequest(*taken);
+    else if (taken->message == RegisterWindowMessageW(L"tvdriver-drop")) MakeDrop(*taken);
   }
   if (code == HC_ACTION && removed == PM_REMOVE && taken->message != WM_MOUSEMOVE && taken->message != WM_NCMOUSEMOVE) {
     if (LPARAM mark = GetMessageExtraInfo()) {

@@ -14,7 +14,7 @@ ln -sfn "$WORK/card" "$WINEPREFIX/dosdevices/y:"
 trap 'status=$?; rm -f "$WINEPREFIX/dosdevices/y:"; (exit $status); on_exit' EXIT
 put_picture 'C:\pics\here.jpg'
 mkdir -p "$DATA_DIR"
-count_beeps
+trace_calls user32.MessageBeep
 
 # with_list INDEX ENTRY...: the last list holds these entries, INDEX selected.
 with_list() {
