@@ -8,7 +8,8 @@
 //          | folder-shown | folder-accept [PATH]
 //          | run-exact COMMAND-LINE | desktop-value NAME | dialog-name
 //          | link PATH | windows | hold PATH | menu | dialog-filter | away-and-back
-//          | drop PATH... (@FILE: the paths of FILE, one per line in UTF-8)
+//          | drop PATH... [-- PATH...]... (@FILE: the paths of FILE, one per
+//            line in UTF-8; "--" begins the next drop, posted at once after)
 // Positions are in the main window's client coordinates.
 // Texts are printed as the program holds them (Shift-JIS), one per line.
 //
@@ -208,26 +209,39 @@ class TakenWitness {
     return answered;
   }
 
-  // Drops the paths (each ended by a NUL, the whole by one more) onto the
-  // window as the shell does: the hook makes the drop in the program's
-  // memory and hands it over as WM_DROPFILES. True once the program has
-  // taken it.
-  bool Drop(HWND main, const std::wstring& paths) {
-    wchar_t name[64];
-    swprintf(name, 64, L"tvdriver-drop-%x", static_cast<unsigned>(mark_));
-    DWORD bytes = static_cast<DWORD>(paths.size() * sizeof(wchar_t));
-    HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, bytes, name);
-    swprintf(name, 64, L"tvdriver-dropped-%x", static_cast<unsigned>(mark_));
-    HANDLE dropped = CreateEventW(nullptr, TRUE, FALSE, name);
-    auto* view = shared ? static_cast<wchar_t*>(MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, bytes)) : nullptr;
-    if (view) {
-      wmemcpy(view, paths.data(), paths.size());
-      UnmapViewOfFile(view);
+  // Drops each list of paths (each path ended by a NUL, the list by one
+  // more) onto the window as the shell does, one drop after the other: the
+  // hook makes each drop in the program's memory and hands it over as
+  // WM_DROPFILES. The hook holds the first until all are posted, so a drop
+  // that handles messages while it works takes the next one there.
+  // True once the program has taken the last.
+  bool Drop(HWND main, const std::vector<std::wstring>& drops) {
+    wchar_t allPosted[64];
+    swprintf(allPosted, 64, L"tvdriver-drops-posted-%x", static_cast<unsigned>(mark_));
+    std::vector<HANDLE> handles{CreateEventW(nullptr, TRUE, FALSE, allPosted)};
+    HANDLE last = nullptr;
+    bool posted = handles[0] != nullptr;
+    for (std::size_t i = 0; i < drops.size() && posted; ++i) {
+      wchar_t name[64];
+      swprintf(name, 64, L"tvdriver-drop-%x-%x", static_cast<unsigned>(mark_), static_cast<unsigned>(i));
+      DWORD bytes = static_cast<DWORD>(drops[i].size() * sizeof(wchar_t));
+      HANDLE shared = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, bytes, name);
+      swprintf(name, 64, L"tvdriver-dropped-%x-%x", static_cast<unsigned>(mark_), static_cast<unsigned>(i));
+      last = CreateEventW(nullptr, TRUE, FALSE, name);
+      handles.push_back(shared);
+      handles.push_back(last);
+      auto* view = shared ? static_cast<wchar_t*>(MapViewOfFile(shared, FILE_MAP_WRITE, 0, 0, bytes)) : nullptr;
+      if (view) {
+        wmemcpy(view, drops[i].data(), drops[i].size());
+        UnmapViewOfFile(view);
+      }
+      posted = view && last && PostMessageW(main, RegisterWindowMessageW(L"tvdriver-drop"), mark_, static_cast<LPARAM>(i));
     }
-    bool taken = view && dropped && PostMessageW(main, RegisterWindowMessageW(L"tvdriver-drop"), mark_, 0) &&
-                 WaitForSingleObject(dropped, kActingTime) == WAIT_OBJECT_0;
-    if (dropped) CloseHandle(dropped);
-    if (shared) CloseHandle(shared);
+    if (posted) SetEvent(handles[0]);
+    bool taken = posted && WaitForSingleObject(last, kActingTime) == WAIT_OBJECT_0;
+    for (HANDLE handle : handles) {
+      if (handle) CloseHandle(handle);
+    }
     return taken;
   }
 
@@ -630,16 +644,22 @@ int Run(const std::vector<std::wstring>& args) {
     if (!witness.Ready() || !witness.ReadMenu(main, menu)) return Fail("cannot read the menu");
     std::fputs(Narrow(menu).c_str(), stdout);
   } else if (verb == L"drop") {
-    std::wstring paths;
+    std::vector<std::wstring> drops(1);
     for (std::size_t i = 1; i < args.size(); ++i) {
+      if (args[i] == L"--") {
+        drops.emplace_back();
+        continue;
+      }
       std::vector<std::wstring> named = args[i].starts_with(L"@") ? LinesOf(args[i].substr(1)) : std::vector{args[i]};
       if (named.empty()) return Fail("nothing to drop in " + Narrow(args[i]));
-      for (const std::wstring& path : named) paths += path + L'\0';
+      for (const std::wstring& path : named) drops.back() += path + L'\0';
     }
-    if (paths.empty()) return Fail("nothing to drop");
-    paths += L'\0';
+    for (std::wstring& paths : drops) {
+      if (paths.empty()) return Fail("nothing to drop");
+      paths += L'\0';
+    }
     TakenWitness witness(GetWindowThreadProcessId(main, nullptr));
-    if (!witness.Ready() || !witness.Drop(main, paths)) return Fail("the program did not take the drop");
+    if (!witness.Ready() || !witness.Drop(main, drops)) return Fail("the program did not take the drop");
     return SettleMain(main, "the drop");
   } else if (verb == L"command") {
     return RunCommand(main, static_cast<WORD>(std::stoi(arg(1))));

@@ -80,13 +80,13 @@ void AnswerMenuRequest(const MSG& request) {
   }
 }
 
-// The driver's drop: the message's wParam names a shared buffer of wide
-// paths, each ended by a NUL and the whole by one more. They go into memory
+// The driver's drop: the message's wParam and lParam name a shared buffer
+// of wide paths, each ended by a NUL and the whole by one more. They go into memory
 // of the program's process laid out as the shell lays out a drop, and the
 // message the program is taking becomes WM_DROPFILES for its main window.
 void MakeDrop(MSG& request) {
   wchar_t name[64];
-  wsprintfW(name, L"tvdriver-drop-%x", static_cast<unsigned>(request.wParam));
+  wsprintfW(name, L"tvdriver-drop-%x-%x", static_cast<unsigned>(request.wParam), static_cast<unsigned>(request.lParam));
   HANDLE shared = OpenFileMappingW(FILE_MAP_READ, FALSE, name);
   if (!shared) return;
   const auto* paths = static_cast<const wchar_t*>(MapViewOfFile(shared, FILE_MAP_READ, 0, 0, 0));
@@ -107,9 +107,15 @@ void MakeDrop(MSG& request) {
   }
   CloseHandle(shared);
   if (!memory) return;
+  // The driver's drops are all posted before the program takes the first.
+  wsprintfW(name, L"tvdriver-drops-posted-%x", static_cast<unsigned>(request.wParam));
+  if (HANDLE posted = OpenEventW(SYNCHRONIZE, FALSE, name)) {
+    WaitForSingleObject(posted, 30000);
+    CloseHandle(posted);
+  }
   HWND window = request.hwnd;
   while (GetParent(window)) window = GetParent(window);
-  wsprintfW(name, L"tvdriver-dropped-%x", static_cast<unsigned>(request.wParam));
+  wsprintfW(name, L"tvdriver-dropped-%x-%x", static_cast<unsigned>(request.wParam), static_cast<unsigned>(request.lParam));
   request.hwnd = window;
   request.message = WM_DROPFILES;
   request.wParam = reinterpret_cast<WPARAM>(memory);
