@@ -1,4 +1,5 @@
 #include "picture/picture_headers.h"
+#include "picture/picture_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -103,3 +104,17 @@ TEST(PictureHeaders, PlaceableBoundsAreSignedAndNeedAnInch) {
 }
 
 }  // namespace
+
+// A dropped file is taken when the view reads its kind, which the extension
+// alone decides, in any case; a scan's narrower choice is not this one.
+TEST(PictureKind, TheViewsFormatsByExtension) {
+  EXPECT_EQ(PictureKindOfName("C:\\写真\\表示.JPEG"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindOfName("a.Jpg"), PictureKind::Jpeg);
+  EXPECT_EQ(PictureKindOfName("a.bmp"), PictureKind::Bitmap);
+  EXPECT_EQ(PictureKindOfName("a.ICO"), PictureKind::Icon);
+  EXPECT_EQ(PictureKindOfName("a.emf"), PictureKind::EnhMetafile);
+  EXPECT_EQ(PictureKindOfName("a.wmf"), PictureKind::WinMetafile);
+  for (const char* other : {"a.png", "a.jpe", "a.jpg.txt", "jpg", "a.jpg\\b", "C:\\x.jpg\\", "a.ｊｐｇ"}) {
+    EXPECT_EQ(PictureKindOfName(other), PictureKind::None) << other;
+  }
+}

@@ -1,11 +1,15 @@
 // The picture list's rules and the list files, checked against the real
 // list-box control and file system under Windows (or Wine), the command
-// table's shortcuts, and a PNG icon read on threads in any state of COM.
+// table's shortcuts, a PNG icon read on threads in any state of COM, and the
+// paths of a drop from the shell.
 // Prints one line per failed check and closes with "N passed, N failed".
 #include <windows.h>
 #include <objbase.h>
+#include <shlobj.h>
 
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +19,7 @@
 #include "list/picture_list.h"
 #include "picture/picture.h"
 #include "view/command_table.h"
+#include "win/dropped_files.h"
 
 namespace {
 
@@ -284,6 +289,34 @@ void PngIconWithoutCom() {
   DeleteFileA(path.c_str());
 }
 
+// A drop laid out as the shell lays one out: the header, then the paths,
+// each ended by a NUL and the whole by one more; wide or in the code page.
+template <class Char>
+OwnedDrop MakeDrop(const std::vector<std::basic_string<Char>>& paths) {
+  std::basic_string<Char> text;
+  for (const auto& path : paths) text += path + Char{};
+  text += Char{};
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + text.size() * sizeof(Char));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = sizeof(Char) == sizeof(wchar_t);
+  std::memcpy(drop + 1, text.data(), text.size() * sizeof(Char));
+  GlobalUnlock(memory);
+  return OwnedDrop(static_cast<HDROP>(memory));
+}
+
+// A path the code page spells exactly is taken byte for byte (a 0x5C trail
+// byte, as in 表, included); one it spells only by a guess is not taken.
+void DroppedPaths() {
+  using Paths = std::vector<std::optional<std::string>>;
+  OwnedDrop wide = MakeDrop<wchar_t>({L"C:\\写真\\表示.jpg", L"C:\\café.jpg", L"C:\\a\u00a5b.jpg", L"C:\\한글.jpg",
+                                       L"D:\\ｶﾅ.bmp", L"C:\\emoji\U0001F600.jpg", L"\\\\server\\share\\x.jpg"});
+  CHECK((DroppedFiles(wide.Get()) == Paths{"C:\\写真\\表示.jpg", std::nullopt, std::nullopt, std::nullopt, "D:\\ｶﾅ.bmp",
+                                            std::nullopt, "\\\\server\\share\\x.jpg"}));
+  OwnedDrop ansi = MakeDrop<char>({"C:\\写真\\表示.jpg", "x.pvl"});
+  CHECK((DroppedFiles(ansi.Get()) == Paths{"C:\\写真\\表示.jpg", "x.pvl"}));
+}
+
 }  // namespace
 
 int main() {
@@ -294,6 +327,7 @@ int main() {
   ListFileInTheLongestFolder(list);
   CommandTableShortcuts();
   PngIconWithoutCom();
+  DroppedPaths();
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }
