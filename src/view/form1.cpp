@@ -155,7 +155,7 @@ LRESULT CALLBACK TForm1::ListBoxProc(HWND window, UINT message, WPARAM wParam, L
 
 // Every command runs to its end here, but not always from the idle loop: a
 // folder scan, an archive listing and the removal of the temporary folder
-// handle waiting messages between entries, so any command, key or click may
+// handle waiting messages between entries, so any command, key, click or drop may
 // run in the middle of them (nothing is greyed meanwhile). What each must
 // tolerate:
 // - the list may be growing: indexes are read afresh, never kept across a

@@ -17,9 +17,12 @@ std::string AnsiName(HDROP drop, UINT index) {
 // The wide text the code page's bytes stand for; empty for bytes that are
 // no text in it.
 std::wstring AsWide(const std::string& text) {
-  int length = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  auto convert = [&](wchar_t* out, int room) {
+    return MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), out, room);
+  };
+  int length = convert(nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  if (length > 0) convert(wide.data(), length);
   return wide;
 }
 

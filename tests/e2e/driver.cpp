@@ -235,7 +235,8 @@ class TakenWitness {
         wmemcpy(view, drops[i].data(), drops[i].size());
         UnmapViewOfFile(view);
       }
-      posted = view && last && PostMessageW(main, RegisterWindowMessageW(L"tvdriver-drop"), mark_, static_cast<LPARAM>(i));
+      posted =
+          view && last && PostMessageW(main, RegisterWindowMessageW(L"tvdriver-drop"), mark_, static_cast<LPARAM>(i));
     }
     if (posted) SetEvent(handles[0]);
     bool taken = posted && WaitForSingleObject(last, kActingTime) == WAIT_OBJECT_0;
@@ -416,8 +417,8 @@ std::vector<std::wstring> LinesOf(const std::wstring& path) {
   CloseHandle(file);
   bytes.resize(read);
   std::wstring text(bytes.size(), L'\0');
-  text.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), static_cast<int>(text.size()))));
+  text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                           text.data(), static_cast<int>(text.size()))));
   std::vector<std::wstring> lines;
   std::size_t start = 0;
   while (start < text.size()) {

@@ -115,7 +115,8 @@ void MakeDrop(MSG& request) {
   }
   HWND window = request.hwnd;
   while (GetParent(window)) window = GetParent(window);
-  wsprintfW(name, L"tvdriver-dropped-%x-%x", static_cast<unsigned>(request.wParam), static_cast<unsigned>(request.lParam));
+  wsprintfW(name, L"tvdriver-dropped-%x-%x", static_cast<unsigned>(request.wParam),
+            static_cast<unsigned>(request.lParam));
   request.hwnd = window;
   request.message = WM_DROPFILES;
   request.wParam = reinterpret_cast<WPARAM>(memory);
@@ -133,8 +134,11 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK TakenHook(int code, WPARAM rem
   // move that comes with a marked button event would signal too early.
   MSG* taken = reinterpret_cast<MSG*>(message);
   if (code == HC_ACTION && removed == PM_REMOVE && taken->message >= 0xC000) {
-    if (taken->message == RegisterWindowMessageW(L"tvdriver-read-menu")) AnswerMenuRequest(*taken);
-    else if (taken->message == RegisterWindowMessageW(L"tvdriver-drop")) MakeDrop(*taken);
+    if (taken->message == RegisterWindowMessageW(L"tvdriver-read-menu")) {
+      AnswerMenuRequest(*taken);
+    } else if (taken->message == RegisterWindowMessageW(L"tvdriver-drop")) {
+      MakeDrop(*taken);
+    }
   }
   if (code == HC_ACTION && removed == PM_REMOVE && taken->message != WM_MOUSEMOVE && taken->message != WM_NCMOUSEMOVE) {
     if (LPARAM mark = GetMessageExtraInfo()) {

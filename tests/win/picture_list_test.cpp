@@ -310,9 +310,9 @@ OwnedDrop MakeDrop(const std::vector<std::basic_string<Char>>& paths) {
 void DroppedPaths() {
   using Paths = std::vector<std::optional<std::string>>;
   OwnedDrop wide = MakeDrop<wchar_t>({L"C:\\写真\\表示.jpg", L"C:\\café.jpg", L"C:\\a\u00a5b.jpg", L"C:\\한글.jpg",
-                                       L"D:\\ｶﾅ.bmp", L"C:\\emoji\U0001F600.jpg", L"\\\\server\\share\\x.jpg"});
+                                      L"D:\\ｶﾅ.bmp", L"C:\\emoji\U0001F600.jpg", L"\\\\server\\share\\x.jpg"});
   CHECK((DroppedFiles(wide.Get()) == Paths{"C:\\写真\\表示.jpg", std::nullopt, std::nullopt, std::nullopt, "D:\\ｶﾅ.bmp",
-                                            std::nullopt, "\\\\server\\share\\x.jpg"}));
+                                           std::nullopt, "\\\\server\\share\\x.jpg"}));
   OwnedDrop ansi = MakeDrop<char>({"C:\\写真\\表示.jpg", "x.pvl"});
   CHECK((DroppedFiles(ansi.Get()) == Paths{"C:\\写真\\表示.jpg", "x.pvl"}));
 }
