@@ -9,28 +9,44 @@
 #include "list/picture_list.h"
 #include "win/folder_entries.h"
 
-void ScanFolder(PictureList& list, std::string folder) {
+std::optional<ListedEntry> ScanFolder(PictureList& list, std::string folder) {
+  std::optional<ListedEntry> first;
+  auto keepFirst = [&](std::optional<ListedEntry> appended) {
+    if (!first) first = std::move(appended);
+  };
   GrowingList growing(list);
   growing.HandleMessages();
   ForEachEntry(folder + "\\*.*", [&](const WIN32_FIND_DATAA& found) {
     std::string name = found.cFileName;
     std::string path = folder + "\\" + name;
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (!IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) ScanFolder(list, path);
+      if (!IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) keepFirst(ScanFolder(list, path));
     } else if (IsListedPictureName(name)) {
-      list.Append(path);
+      int index = list.Append(path);
+      keepFirst(ListedEntry{index, path});
     } else if (HasExtension(name, ".lzh")) {
-      AddArchivePictures(list, path);
+      keepFirst(AddArchivePictures(list, path));
     }
   });
+  return first;
 }
 
-void AddArchivePictures(PictureList& list, const std::string& archive) {
+std::optional<ListedEntry> AddArchivePictures(PictureList& list, const std::string& archive) {
   ArchiveMembers members(archive);
-  if (!members) return;
+  if (!members) return std::nullopt;
+  std::optional<ListedEntry> first;
   GrowingList growing(list);
   while (auto member = members.Next()) {
     growing.HandleMessages();
-    if (IsListedPictureName(*member)) list.Append(archive + "\\" + *member);
+    if (!IsListedPictureName(*member)) continue;
+    std::string entry = archive + "\\" + *member;
+    int index = list.Append(entry);
+    if (!first) first = ListedEntry{index, entry};
   }
+  return first;
+}
+
+int IndexNow(const PictureList& list, const ListedEntry& entry) {
+  if (entry.index < list.Count() && list.At(entry.index) == entry.entry) return entry.index;
+  return list.Find(entry.entry);
 }

@@ -37,19 +37,6 @@ DroppedKind KindOfDropped(const std::optional<std::string>& path) {
   return DroppedKind::Other;
 }
 
-// The first entry a drop added or found. A scan later in the same drop
-// handles messages, and a command run meanwhile may change the list, so its
-// index is checked against its text when the drop ends.
-struct FirstGathered {
-  int index;
-  std::string entry;
-};
-
-int IndexNow(const PictureList& list, const FirstGathered& first) {
-  if (first.index < list.Count() && list.At(first.index) == first.entry) return first.index;
-  return list.Find(first.entry);
-}
-
 }  // namespace
 
 void TForm1::Open1Click() { OpenPictureFile(); }
@@ -106,37 +93,31 @@ void TForm1::FormDropFiles(const std::vector<std::optional<std::string>>& files)
 
   bool refused = false;  // a file of no kind the program takes
   bool added = false;
-  std::optional<FirstGathered> first;
-  std::optional<GrowingList> growing(std::in_place, ListBox1);  // redrawn once, before the display
-  auto gatheredFrom = [&](int countBefore) {
-    if (ListBox1.Count() <= countBefore) return;
-    added = true;
-    if (!first) first = FirstGathered{countBefore, ListBox1.At(countBefore)};
+  // The first entry the drop added or found. A scan later in the same drop
+  // handles messages, and what runs meanwhile may change the list.
+  std::optional<ListedEntry> first;
+  auto gathered = [&](std::optional<ListedEntry> entry, bool appended) {
+    if (!entry) return;
+    added = added || appended;
+    if (!first) first = std::move(entry);
   };
+  std::optional<GrowingList> growing(std::in_place, ListBox1);  // redrawn once, before the display
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (listOpened && i == listIndex) continue;
-    int countBefore = ListBox1.Count();
     switch (kinds[i]) {
       case DroppedKind::Unspellable: MessageBeep(MB_OK); break;
       case DroppedKind::Folder:
         CurrentFolder = AsScannedFolder(*files[i]);
-        ScanFolder(ListBox1, CurrentFolder);
-        gatheredFrom(countBefore);
+        gathered(ScanFolder(ListBox1, CurrentFolder), true);
         break;
-      case DroppedKind::Archive:
-        AddArchivePictures(ListBox1, *files[i]);
-        gatheredFrom(countBefore);
-        break;
-      case DroppedKind::Picture: {
-        int found = ListBox1.Find(*files[i]);
-        if (found < 0) {
-          ListBox1.Append(*files[i]);
-          gatheredFrom(countBefore);
-        } else if (!first) {
-          first = FirstGathered{found, ListBox1.At(found)};
+      case DroppedKind::Archive: gathered(AddArchivePictures(ListBox1, *files[i]), true); break;
+      case DroppedKind::Picture:
+        if (int found = ListBox1.Find(*files[i]); found >= 0) {
+          gathered(ListedEntry{found, ListBox1.At(found)}, false);
+        } else {
+          gathered(ListedEntry{ListBox1.Append(*files[i]), *files[i]}, true);
         }
         break;
-      }
       case DroppedKind::List:
       case DroppedKind::Other: refused = true; break;
     }

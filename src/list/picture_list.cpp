@@ -41,9 +41,10 @@ std::vector<std::string> PictureList::Entries() const {
   return entries;
 }
 
-void PictureList::Append(const std::string& entry) {
+int PictureList::Append(const std::string& entry) {
   LRESULT at = SendMessageA(box_.Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   if (at == LB_ERR || at == LB_ERRSPACE) throw InsertError();
+  return static_cast<int>(at);
 }
 
 void PictureList::Insert(int index, const std::string& entry) {

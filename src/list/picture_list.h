@@ -18,8 +18,9 @@ class PictureList {
   // Throws "リストのインデックスが範囲を超えています (%d)" outside the list.
   std::string At(int index) const;
   std::vector<std::string> Entries() const;
-  // Throws "行を挿入できません" when the list takes no more entries.
-  void Append(const std::string& entry);
+  // Returns the new entry's index. Throws "行を挿入できません" when the
+  // list takes no more entries.
+  int Append(const std::string& entry);
   // Keeps the selected index as it was.
   void Replace(int index, const std::string& entry);
   // The selected entry removed leaves no selection; one above it keeps the

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A drop of 500 pictures lists them all in the shell's order and shows the
 # first once, at the end, not once per picture. A drop in the middle of a
-# folder scan runs to its end there, and the scan goes on after it.
+# folder scan runs to its end there, and the scan goes on after it; the
+# scan's own drop then shows the first picture it added.
 source "$(dirname "$0")/../lib.sh"
 
 mkdir -p "$WORK/many" "$DATA_DIR"
@@ -12,6 +13,7 @@ for i in $(seq -w 1 500); do
 done
 trace_calls user32.SetWindowTextA
 position() { drive caption | grep -o '([0-9]*/[0-9]*)$'; }
+shown() { drive caption | sed 's/ ([0-9]*x[0-9]*)x[0-9.E-]*(/ (/'; }
 
 start
 calls_from_now
@@ -30,7 +32,8 @@ rm "$WORK/新規"
 unset PROGRAM_WINEDEBUG  # a traced program scans ten times slower
 start
 drive drop "$(winpath "$WORK/tree")" -- "$(winpath "$WORK/dropped.jpg")"
-check_eventually "the scan's end, the first of 301 entries shown" "(1/301)" position
+check_eventually "the scan's end, the first picture of the folder shown" "[新規]$(winpath "$WORK/tree/f001/p.jpg") (2/301)" \
+  shown
 check "the drop in the middle of the scan lands where the list had grown to, the scan goes on after it" \
   "$(winpath "$WORK/dropped.jpg")
 $(for i in $(seq -w 1 300); do winpath "$WORK/tree/f$i/p.jpg"; echo; done)" "$(drive entries)"
