@@ -25,6 +25,7 @@ set(PORTABLE_SOURCES
   src/wallpaper/bmp_writer.cpp
   src/wallpaper/wallpaper_layout.cpp
   src/wallpaper/wallpaper_options.cpp
+  src/win/entry_names.cpp
 )
 
 # Our stand-in for the archive library: reading LZH archives with lhasa.

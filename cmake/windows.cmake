@@ -41,6 +41,7 @@ set(WINDOWS_SOURCES
   src/wallpaper/desktop_wallpaper.cpp
   src/wallpaper/kabegami.cpp
   src/wallpaper/param.cpp
+  src/win/code_page.cpp
   src/win/dropped_files.cpp
   src/win/folder_entries.cpp
   src/win/window.cpp

@@ -1,32 +1,36 @@
 #include "app/command_line.h"
 
 #include <optional>
+#include <type_traits>
 
 #include "app/path_rules.h"
 
 namespace {
 
-bool IsSeparator(char c) {
-  auto b = static_cast<unsigned char>(c);
-  return b >= 1 && b <= 32;
+template <class Char>
+bool IsSeparator(Char c) {
+  auto code = static_cast<std::make_unsigned_t<Char>>(c);
+  return code >= 1 && code <= 32;
 }
 
 // Reads the token that starts at or after pos; none at the end of the line.
-std::optional<std::string> NextToken(std::string_view line, std::size_t& pos) {
+template <class Char>
+std::optional<std::basic_string<Char>> NextToken(std::basic_string_view<Char> line, std::size_t& pos) {
+  constexpr Char kQuote = '"';
   for (;;) {
     while (pos < line.size() && IsSeparator(line[pos])) ++pos;
-    if (pos + 1 < line.size() && line[pos] == '"' && line[pos + 1] == '"') {
+    if (pos + 1 < line.size() && line[pos] == kQuote && line[pos + 1] == kQuote) {
       pos += 2;
       continue;
     }
     break;
   }
-  if (pos >= line.size() || line[pos] == '\0') return std::nullopt;
-  std::string token;
+  if (pos >= line.size() || line[pos] == Char{}) return std::nullopt;
+  std::basic_string<Char> token;
   bool quoted = false;
-  for (; pos < line.size() && line[pos] != '\0'; ++pos) {
-    char c = line[pos];
-    if (c == '"') {
+  for (; pos < line.size() && line[pos] != Char{}; ++pos) {
+    Char c = line[pos];
+    if (c == kQuote) {
       quoted = !quoted;
     } else if (!quoted && IsSeparator(c)) {
       break;
@@ -37,13 +41,17 @@ std::optional<std::string> NextToken(std::string_view line, std::size_t& pos) {
   return token;
 }
 
-}  // namespace
-
-std::string FirstArgument(std::string_view commandLine) {
+template <class Char>
+std::basic_string<Char> SecondToken(std::basic_string_view<Char> commandLine) {
   std::size_t pos = 0;
   if (!NextToken(commandLine, pos)) return {};
-  return NextToken(commandLine, pos).value_or(std::string());
+  return NextToken(commandLine, pos).value_or(std::basic_string<Char>());
 }
+
+}  // namespace
+
+std::string FirstArgument(std::string_view commandLine) { return SecondToken(commandLine); }
+std::wstring FirstArgument(std::wstring_view commandLine) { return SecondToken(commandLine); }
 
 StartRoute ChooseStartRoute(const std::string& argument, bool (*folderExists)(const std::string&)) {
   if (HasExtension(argument, ".lzh")) return StartRoute::Archive;

@@ -10,6 +10,8 @@
 // is the program's path), or an empty text when there is none. A token is
 // never cut inside: the platform bounds the whole line at 32,767 characters.
 std::string FirstArgument(std::string_view commandLine);
+// The same split of the wide command line, code unit for code unit.
+std::wstring FirstArgument(std::wstring_view commandLine);
 
 // What the program does with its first argument at start-up.
 enum class StartRoute {

@@ -14,6 +14,7 @@
 #include "list/gathering.h"
 #include "list/list_file.h"
 #include "view/form1.h"
+#include "win/code_page.h"
 #include "win/folder_entries.h"
 
 namespace {
@@ -86,6 +87,17 @@ void RandomPick(TForm1& form) {
   form.Param(form.ListBox1.At(static_cast<int>(NextRandomBelow(randomSeed, count))));
 }
 
+// Split from the wide command line: Send To and the shortcuts pass the real
+// path, which the ANSI command line would carry as a best-fit guess. An
+// argument no entry can spell is refused with a beep, and the program
+// starts as without one.
+std::string FirstArgumentAsEntry() {
+  std::wstring argument = FirstArgument(std::wstring_view(GetCommandLineW()));
+  if (auto entry = EntryPath(argument)) return *entry;
+  MessageBeep(MB_OK);
+  return {};
+}
+
 }  // namespace
 
 void StartUp(TForm1& form) {
@@ -93,7 +105,7 @@ void StartUp(TForm1& form) {
   if (!FolderExists(DataFolder)) CreateDirectoryA(DataFolder.c_str(), nullptr);
   TempFolder = TempFolderFrom(TempPath(), ExecutablePath());
   SeedFromTheClock();
-  firstArgument = FirstArgument(GetCommandLineA());
+  firstArgument = FirstArgumentAsEntry();
   Dispatch(form, firstArgument);
 }
 
@@ -169,11 +181,11 @@ void SaveState(TForm1& form) {
 
 void DeleteTree(const std::string& folder) {
   Application::ProcessMessages();
-  ForEachEntry(folder + "\\*.*", [&](const WIN32_FIND_DATAA& found) {
-    std::string path = folder + "\\" + found.cFileName;
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+  ForEachEntry(folder + "\\*.*", [&](const FolderEntry& found) {
+    std::string path = folder + "\\" + found.name;
+    if (!(found.attributes & FILE_ATTRIBUTE_DIRECTORY)) {
       DeleteFileA(path.c_str());
-    } else if (IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) {
+    } else if (IsLinkedFolder(found.attributes, found.reparseTag)) {
       // A junction or link to a folder goes, what it leads to stays.
       RemoveDirectoryA(path.c_str());
     } else {

@@ -16,11 +16,11 @@ std::optional<ListedEntry> ScanFolder(PictureList& list, std::string folder) {
   };
   GrowingList growing(list);
   growing.HandleMessages();
-  ForEachEntry(folder + "\\*.*", [&](const WIN32_FIND_DATAA& found) {
-    std::string name = found.cFileName;
+  ForEachEntry(folder + "\\*.*", [&](const FolderEntry& found) {
+    const std::string& name = found.name;
     std::string path = folder + "\\" + name;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (!IsLinkedFolder(found.dwFileAttributes, found.dwReserved0)) keepFirst(ScanFolder(list, path));
+    if (found.attributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (!IsLinkedFolder(found.attributes, found.reparseTag)) keepFirst(ScanFolder(list, path));
     } else if (IsListedPictureName(name)) {
       int index = list.Append(path);
       keepFirst(ListedEntry{index, path});

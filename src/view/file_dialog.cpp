@@ -12,6 +12,7 @@
 #include "view/fit.h"
 #include "view/resource_ids.h"
 #include "view/splitter_width.h"
+#include "win/code_page.h"
 #include "win/window.h"
 
 namespace {
@@ -22,15 +23,18 @@ struct Preview {
 };
 
 void ShowSelection(HWND page, Preview& preview) {
-  char path[MAX_PATH * 4] = "";
-  SendMessageA(GetParent(page), CDM_GETFILEPATH, sizeof path, reinterpret_cast<LPARAM>(path));
-  auto picture = std::make_unique<Picture>();
+  wchar_t path[MAX_PATH * 4] = L"";
+  SendMessageW(GetParent(page), CDM_GETFILEPATH, MAX_PATH * 4, reinterpret_cast<LPARAM>(path));
+  std::unique_ptr<Picture> picture;
   std::string size;
-  try {
-    picture->LoadFromFile(path);
-    size = std::to_string(picture->Width()) + " x " + std::to_string(picture->Height());
-  } catch (const AppError&) {
-    picture.reset();  // a folder, another kind of file, a damaged picture: no preview
+  if (auto entry = EntryPath(path)) {
+    picture = std::make_unique<Picture>();
+    try {
+      picture->LoadFromFile(*entry);
+      size = std::to_string(picture->Width()) + " x " + std::to_string(picture->Height());
+    } catch (const AppError&) {
+      picture.reset();  // a folder, another kind of file, a damaged picture: no preview
+    }
   }
   preview.picture = std::move(picture);
   SetDlgItemTextA(page, kPreviewSize, size.c_str());
@@ -58,7 +62,7 @@ void DrawPreview(const DRAWITEMSTRUCT& item, Preview& preview) {
 
 UINT_PTR CALLBACK PreviewHook(HWND page, UINT message, WPARAM, LPARAM lParam) {
   // The dialog's own structure comes with WM_INITDIALOG, the preview in it.
-  LPARAM bound = message == WM_INITDIALOG ? reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData : 0;
+  LPARAM bound = message == WM_INITDIALOG ? reinterpret_cast<const OPENFILENAMEW*>(lParam)->lCustData : 0;
   auto* preview = DialogObject<Preview>(page, message, bound);
   switch (message) {
     case WM_INITDIALOG: return TRUE;
@@ -76,13 +80,16 @@ UINT_PTR CALLBACK PreviewHook(HWND page, UINT message, WPARAM, LPARAM lParam) {
 }  // namespace
 
 std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, const std::string& fileName) {
-  std::string filter = PlatformFilter(dialog.filter);
-  std::vector<char> name(32768, '\0');
+  // The wide dialog gives the chosen name as it is; the ANSI one would give
+  // a best-fit guess for a name the code page cannot spell.
+  std::wstring filter = WideOf(PlatformFilter(dialog.filter));
+  std::wstring defaultExtension = dialog.defaultExtension ? WideOf(dialog.defaultExtension + 1) : L"";
+  std::vector<wchar_t> name(32768, L'\0');
   Preview preview;
   auto present = [&](const std::string& preset) {
-    std::fill(name.begin(), name.end(), '\0');
-    preset.copy(name.data(), name.size() - 1);
-    OPENFILENAMEA ofn{};
+    std::fill(name.begin(), name.end(), L'\0');
+    WideOf(preset).copy(name.data(), name.size() - 1);
+    OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
     ofn.lpstrFilter = filter.c_str();
@@ -94,15 +101,15 @@ std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, 
     // browses, or the next start would not find that list.
     ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
     // The extension is given with its dot; the platform wants it without.
-    if (dialog.defaultExtension) ofn.lpstrDefExt = dialog.defaultExtension + 1;
+    if (dialog.defaultExtension) ofn.lpstrDefExt = defaultExtension.c_str();
     if (dialog.picturePreview) {
       ofn.Flags |= OFN_ENABLEHOOK | OFN_ENABLETEMPLATE;
-      ofn.hInstance = GetModuleHandleA(nullptr);
-      ofn.lpTemplateName = MAKEINTRESOURCEA(kPreviewTemplate);
+      ofn.hInstance = GetModuleHandleW(nullptr);
+      ofn.lpTemplateName = MAKEINTRESOURCEW(kPreviewTemplate);
       ofn.lpfnHook = &PreviewHook;
       ofn.lCustData = reinterpret_cast<LPARAM>(&preview);
     }
-    BOOL chosen = dialog.kind == FileDialog::Kind::Open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn);
+    BOOL chosen = dialog.kind == FileDialog::Kind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
     if (chosen) dialog.filterIndex = ofn.nFilterIndex;
     return chosen;
   };
@@ -111,5 +118,8 @@ std::optional<std::string> ShowFileDialog(HWND owner, const FileDialog& dialog, 
   // must not keep the dialog from opening.
   if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME) chosen = present("");
   if (!chosen) return std::nullopt;
-  return std::string(name.data());
+  auto path = EntryPath(name.data());
+  // A new name the code page cannot spell has no short name yet to stand in.
+  if (!path) MessageBeep(MB_OK);
+  return path;
 }

@@ -9,6 +9,7 @@
 #include "app/path_rules.h"
 #include "app/platform.h"
 #include "view/resource_ids.h"
+#include "win/code_page.h"
 #include "win/folder_entries.h"
 #include "win/handles.h"
 #include "win/window.h"
@@ -30,8 +31,8 @@ void SortNames(std::vector<std::string>& names) {
 
 FolderContents ListFolder(const std::string& folder) {
   FolderContents contents;
-  ForEachEntry(SubfolderOf(folder, "*.*"), [&](const WIN32_FIND_DATAA& found) {
-    (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? contents.folders : contents.files).push_back(found.cFileName);
+  ForEachEntry(SubfolderOf(folder, "*.*"), [&](const FolderEntry& found) {
+    (found.attributes & FILE_ATTRIBUTE_DIRECTORY ? contents.folders : contents.files).push_back(found.name);
   });
   SortNames(contents.folders);
   SortNames(contents.files);
@@ -101,9 +102,10 @@ class FolderChooser {
     files_ = GetDlgItem(dialog, kFolderFiles);
     drives_ = GetDlgItem(dialog, kFolderDrives);
     FillDrives();
-    char current[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof current, current);
-    Open(current);
+    wchar_t current[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, current);
+    // A current folder no entry can name opens the chooser at its drive.
+    Open(EntryPath(current).value_or(EntryPath(std::wstring(current).substr(0, 3)).value_or("")));
   }
 
   void OnCommand(WORD id, WORD code) {

@@ -12,7 +12,6 @@
 
 using OwnedDrop = Owned<HDROP, &DragFinish>;
 
-// The dropped paths in the shell's order, in the code page. A path the code
-// page spells only by a guess ("?" for a character it lacks, or a look-alike
-// such as "e" for "é" or "\" for "¥") is empty: it names no file, or another.
+// The dropped paths in the shell's order, as entries spell them
+// (win/entry_names.h); empty for one that cannot be an entry.
 std::vector<std::optional<std::string>> DroppedFiles(HDROP drop);

@@ -8,5 +8,15 @@
 #include <functional>
 #include <string>
 
-// Calls visit for each entry matching pattern (a folder + "\*.*").
-void ForEachEntry(const std::string& pattern, const std::function<void(const WIN32_FIND_DATAA&)>& visit);
+struct FolderEntry {
+  // As an entry spells it: the name itself where the code page spells it
+  // exactly, otherwise its short name.
+  std::string name;
+  DWORD attributes;
+  DWORD reparseTag;  // for a reparse point
+};
+
+// Calls visit for each entry matching pattern (a folder + "\*.*"). A name
+// the code page cannot spell that has no short name is passed by: no path
+// can name it.
+void ForEachEntry(const std::string& pattern, const std::function<void(const FolderEntry&)>& visit);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct SplitCase {
@@ -36,6 +38,19 @@ TEST(CommandLine, FirstArgument) {
     SCOPED_TRACE(c.line);
     EXPECT_EQ(FirstArgument(c.line), c.firstArgument);
   }
+}
+
+// The wide command line splits the same way, code unit for code unit; a
+// character whose low byte is a blank or a quote is no separator.
+TEST(CommandLine, TheWideLineSplitsTheSameWay) {
+  for (const auto& c : kSplitCases) {
+    SCOPED_TRACE(c.line);
+    std::string_view line = c.line, expected = c.firstArgument;
+    if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) continue;
+    EXPECT_EQ(FirstArgument(std::wstring(line.begin(), line.end())), std::wstring(expected.begin(), expected.end()));
+  }
+  EXPECT_EQ(FirstArgument(std::wstring_view(L"C:\\T\\Tirvane.exe \"\" \"C:\\\ud55c\uae00\\caf\u00e9 \u00a5.jpg\"")), L"C:\\\ud55c\uae00\\caf\u00e9 \u00a5.jpg");
+  EXPECT_EQ(FirstArgument(std::wstring_view(L"x.exe a\u3000b\u0120\u0122c d")), L"a\u3000b\u0120\u0122c");
 }
 
 TEST(CommandLine, LongTokensAreNeverCut) {

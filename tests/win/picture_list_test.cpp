@@ -1,12 +1,14 @@
 // The picture list's rules and the list files, checked against the real
 // list-box control and file system under Windows (or Wine), the command
-// table's shortcuts, a PNG icon read on threads in any state of COM, and the
-// paths of a drop from the shell.
+// table's shortcuts, a PNG icon read on threads in any state of COM, the
+// paths of a drop from the shell, and the entries of names the code page
+// cannot spell.
 // Prints one line per failed check and closes with "N passed, N failed".
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -19,7 +21,9 @@
 #include "list/picture_list.h"
 #include "picture/picture.h"
 #include "view/command_table.h"
+#include "win/code_page.h"
 #include "win/dropped_files.h"
+#include "win/folder_entries.h"
 
 namespace {
 
@@ -309,12 +313,48 @@ OwnedDrop MakeDrop(const std::vector<std::basic_string<Char>>& paths) {
 // byte, as in 表, included); one it spells only by a guess is not taken.
 void DroppedPaths() {
   using Paths = std::vector<std::optional<std::string>>;
-  OwnedDrop wide = MakeDrop<wchar_t>({L"C:\\写真\\表示.jpg", L"C:\\café.jpg", L"C:\\a\u00a5b.jpg", L"C:\\한글.jpg",
+  OwnedDrop wide = MakeDrop<wchar_t>({L"C:\\写真\\表示.jpg", L"C:\\caf\u00e9.jpg", L"C:\\a\u00a5b.jpg", L"C:\\\ud55c\uae00.jpg",
                                       L"D:\\ｶﾅ.bmp", L"C:\\emoji\U0001F600.jpg", L"\\\\server\\share\\x.jpg"});
   CHECK((DroppedFiles(wide.Get()) == Paths{"C:\\写真\\表示.jpg", std::nullopt, std::nullopt, std::nullopt, "D:\\ｶﾅ.bmp",
                                            std::nullopt, "\\\\server\\share\\x.jpg"}));
   OwnedDrop ansi = MakeDrop<char>({"C:\\写真\\表示.jpg", "x.pvl"});
   CHECK((DroppedFiles(ansi.Get()) == Paths{"C:\\写真\\表示.jpg", "x.pvl"}));
+}
+
+// Files whose names the code page cannot spell are named by their short
+// names, by a path and by the folder listing alike, and those names open
+// the same files; a name it spells stays byte for byte.
+void EntriesOfNamesTheCodePageCannotSpell() {
+  std::string folder = Folder() + "\\名前";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::vector<std::wstring> names = {L"caf\u00e9.jpg", L"a\u00a5b.jpg", L"\ud55c\uae00.jpg", L"emoji\U0001F600.jpg",
+                                           L"plain.jpg", L"表示.jpg"};
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    HANDLE file = CreateFileW((WideOf(folder) + L"\\" + names[i]).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, &i, sizeof i, &written, nullptr);
+    CloseHandle(file);
+  }
+  auto contentOf = [&](const std::string& path) {
+    std::string bytes = Contents(path);
+    std::size_t index = names.size();
+    if (bytes.size() == sizeof index) std::memcpy(&index, bytes.data(), sizeof index);
+    return index;
+  };
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    auto entry = EntryPath(WideOf(folder) + L"\\" + names[i]);
+    CHECK(entry && entry->find('?') == std::string::npos && contentOf(*entry) == i);
+  }
+  CHECK(EntryPath(WideOf(folder) + L"\\表示.jpg") == folder + "\\表示.jpg");
+  CHECK(EntryPath(WideOf(folder) + L"\\plain.jpg") == folder + "\\plain.jpg");
+  CHECK(!EntryPath(WideOf(folder) + L"\\no such caf\u00e9.jpg"));
+  std::vector<std::size_t> listed;
+  ForEachEntry(folder + "\\*.*", [&](const FolderEntry& found) { listed.push_back(contentOf(folder + "\\" + found.name)); });
+  std::sort(listed.begin(), listed.end());
+  CHECK((listed == std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
+  for (const auto& name : names) DeleteFileW((WideOf(folder) + L"\\" + name).c_str());
+  RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
@@ -328,6 +368,7 @@ int main() {
   CommandTableShortcuts();
   PngIconWithoutCom();
   DroppedPaths();
+  EntriesOfNamesTheCodePageCannotSpell();
   std::printf("%d passed, %d failed\n", passed, failed);
   return failed == 0 ? 0 : 1;
 }
