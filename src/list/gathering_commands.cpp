@@ -26,10 +26,10 @@ std::string AsScannedFolder(std::string folder) {
   return folder;
 }
 
-enum class DroppedKind { Unspellable, Folder, List, Archive, Picture, Other };
+enum class DroppedKind { NoEntry, Folder, List, Archive, Picture, Other };
 
 DroppedKind KindOfDropped(const std::optional<std::string>& path) {
-  if (!path) return DroppedKind::Unspellable;
+  if (!path) return DroppedKind::NoEntry;
   if (FolderExists(*path)) return DroppedKind::Folder;
   if (HasExtension(*path, ".pvl")) return DroppedKind::List;
   if (HasExtension(*path, ".lzh")) return DroppedKind::Archive;
@@ -105,7 +105,7 @@ void TForm1::FormDropFiles(const std::vector<std::optional<std::string>>& files)
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (listOpened && i == listIndex) continue;
     switch (kinds[i]) {
-      case DroppedKind::Unspellable: MessageBeep(MB_OK); break;
+      case DroppedKind::NoEntry: MessageBeep(MB_OK); break;
       case DroppedKind::Folder:
         CurrentFolder = AsScannedFolder(*files[i]);
         gathered(ScanFolder(ListBox1, CurrentFolder), true);

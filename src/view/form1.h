@@ -73,7 +73,7 @@ class TForm1 : public Window {
   void N5Click();  // バージョン情報(&V)
 
   // A drop of files, folders, archives and lists from the shell, in its
-  // order; an empty item is a path the code page cannot spell.
+  // order; an empty item is a path no entry can name.
   void FormDropFiles(const std::vector<std::optional<std::string>>& files);
 
   void OpenListFile(const std::string& path);
