@@ -1,6 +1,8 @@
 // Any raw command line. What a user relies on: the argument a shell or a
 // shortcut passes, quoted as they quote it, is the argument the program
-// acts on, whatever bytes it holds; and no line makes it read past the end.
+// acts on, whatever bytes it holds; the wide command line splits the same
+// way, however its characters' low bytes look; and no line makes it read
+// past the end.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,6 +14,17 @@ namespace {
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) >= 1 && static_cast<unsigned char>(c) <= 32; }
 
+// Each byte as one code unit of wide text: ASCII as itself, any other byte
+// as a character beyond ASCII whose low byte may be a blank or a quote.
+std::wstring Widened(std::string_view bytes) {
+  std::wstring wide;
+  for (char c : bytes) {
+    auto b = static_cast<unsigned char>(c);
+    wide += static_cast<wchar_t>(b < 0x80 ? b : 0x100 | (b & 0x3F));
+  }
+  return wide;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string first = FirstArgument(raw);
   FUZZ_CHECK(first.size() <= raw.size());
   FUZZ_CHECK(first.find('"') == std::string::npos);
+  FUZZ_CHECK(FirstArgument(std::wstring_view(Widened(raw))) == Widened(first));
 
   // The bytes as one argument, the way a shortcut or the shell passes a
   // path: quoted when it holds a blank, behind a program path that may
