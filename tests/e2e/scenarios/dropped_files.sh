@@ -4,8 +4,9 @@
 # a folder appends what Open Folder appends and becomes the folder kept at
 # exit; an archive gives its picture members; a list file replaces the list
 # and the other items of its drop gather after it. Any other file adds
-# nothing and beeps once for the drop; a path the code page cannot spell is
-# refused with a beep of its own. A drop that adds and finds nothing
+# nothing and beeps once for the drop; a path no entry can name (one the
+# code page cannot spell, of a file that is not there) is refused with a
+# beep of its own. A drop that adds and finds nothing
 # changes nothing, and one while a dialog is open is refused.
 source "$(dirname "$0")/../lib.sh"
 
@@ -21,7 +22,6 @@ cp "$SAMPLES/small.jpg" "$WORK/packed/m1.jpg"
 echo text > "$WORK/packed/readme.txt"
 bash "$TIRVANE_SOURCE/tests/archives/make_archive.sh" "$pics/box.lzh" 2 "$WORK/packed" m1.jpg readme.txt
 cp "$SAMPLES/small.jpg" "$WORK/한글.jpg"
-cp "$SAMPLES/small.jpg" "$WORK/café.jpg"
 P=$(winpath "$pics")
 mkdir -p "$DATA_DIR"
 trace_calls user32.MessageBeep
@@ -56,11 +56,12 @@ check "add nothing" "2" "$(drive entries | wc -l)"
 check "and change neither selection" "0" "$(drive selected)"
 check "nor caption" "$caption" "$(drive caption)"
 
-dropped "names the code page cannot spell" 2 "$(winpath "$WORK/한글.jpg")" "$(winpath "$WORK/café.jpg")" "$P\\d.jpeg"
-check "are refused, the rest taken" "$P\\a.jpg
+dropped "a path no entry can name" 1 "$(winpath "$WORK/gone 한글.jpg")" "$(winpath "$WORK/한글.jpg")" "$P\\d.jpeg"
+check "is refused, the rest taken, a name the code page cannot spell by its short name" "$P\\a.jpg
 $P\\b.bmp
-$P\\d.jpeg" "$(drive entries)"
-check "and the first taken shown" "[新規]$P\\d.jpeg (200x123) (3/3)" "$(shown)"
+$(winpath "$WORK")\\SHORT
+$P\\d.jpeg" "$(drive entries | sed 's/\\[^\\]*~[^\\]*\.JPG$/\\SHORT/')"
+check "and the first taken shown" "(200x123) (3/4)" "$(shown | grep -o '(200x123) ([0-9/]*)$')"
 
 # A folder appends exactly what Open Folder appends, and shows the first
 # entry it added.

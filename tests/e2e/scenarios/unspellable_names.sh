@@ -42,7 +42,7 @@ shows_all_six "the folder route" 1
 drive close
 drive gone
 
-rm -f "$WORK/新規"
+rm -f "$WORK"/新規*  # the list the last run saved
 start
 calls_from_now
 for name in "${names[@]}"; do
@@ -56,7 +56,7 @@ shows_all_six "Open" 0
 drive close
 drive gone
 
-rm -f "$WORK/新規"
+rm -f "$WORK"/新規*  # the list the last run saved
 start
 calls_from_now
 drive drop "${names[@]/#/$F\\}"
