@@ -49,7 +49,8 @@ TEST(CommandLine, TheWideLineSplitsTheSameWay) {
     if (std::any_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) continue;
     EXPECT_EQ(FirstArgument(std::wstring(line.begin(), line.end())), std::wstring(expected.begin(), expected.end()));
   }
-  EXPECT_EQ(FirstArgument(std::wstring_view(L"C:\\T\\Tirvane.exe \"\" \"C:\\\ud55c\uae00\\caf\u00e9 \u00a5.jpg\"")), L"C:\\\ud55c\uae00\\caf\u00e9 \u00a5.jpg");
+  EXPECT_EQ(FirstArgument(std::wstring_view(L"C:\\T\\Tirvane.exe \"\" \"C:\\\ud55c\uae00\\caf\u00e9 \u00a5.jpg\"")),
+            L"C:\\\ud55c\uae00\\caf\u00e9 \u00a5.jpg");
   EXPECT_EQ(FirstArgument(std::wstring_view(L"x.exe a\u3000b\u0120\u0122c d")), L"a\u3000b\u0120\u0122c");
 }
 

@@ -12,10 +12,15 @@ namespace {
 std::optional<std::string> Exact(std::wstring_view text) {
   std::string bytes;
   for (wchar_t c : text) {
-    if (c < 0x80) bytes += static_cast<char>(c);
-    else if (c == L'表') bytes += "\x95\x5c";
-    else if (c == L'示') bytes += "\x8e\xa6";
-    else return std::nullopt;
+    if (c < 0x80) {
+      bytes += static_cast<char>(c);
+    } else if (c == L'表') {
+      bytes += "\x95\x5c";
+    } else if (c == L'示') {
+      bytes += "\x8e\xa6";
+    } else {
+      return std::nullopt;
+    }
   }
   return bytes;
 }
@@ -46,8 +51,9 @@ TEST(EntryNames, PathsTheCodePageSpellsAreTheirBytes) {
 }
 
 TEST(EntryNames, OnlyTheNamesTheCodePageCannotSpellAreShortened) {
-  Volume volume(ShortNames{{L"C:\\My Pictures\\caf\u00e9.jpg", L"CAF_~EKF.JPG"}, {L"C:\\\ud55c\uae00", L"HAN~1"},
-                 {L"C:\\\ud55c\uae00\\a\u00a5b.jpg", L"A_B~~D3D.JPG"}});
+  Volume volume(ShortNames{{L"C:\\My Pictures\\caf\u00e9.jpg", L"CAF_~EKF.JPG"},
+                           {L"C:\\\ud55c\uae00", L"HAN~1"},
+                           {L"C:\\\ud55c\uae00\\a\u00a5b.jpg", L"A_B~~D3D.JPG"}});
   EXPECT_EQ(volume.Entry(L"C:\\My Pictures\\caf\u00e9.jpg"), "C:\\My Pictures\\CAF_~EKF.JPG");
   EXPECT_EQ(volume.Entry(L"C:\\\ud55c\uae00\\a\u00a5b.jpg"), "C:\\HAN~1\\A_B~~D3D.JPG");
   EXPECT_EQ(volume.Entry(L"C:\\\ud55c\uae00\\表示.jpg"), "C:\\HAN~1\\\x95\x5c\x8e\xa6.jpg");

@@ -313,8 +313,9 @@ OwnedDrop MakeDrop(const std::vector<std::basic_string<Char>>& paths) {
 // byte, as in 表, included); one it spells only by a guess is not taken.
 void DroppedPaths() {
   using Paths = std::vector<std::optional<std::string>>;
-  OwnedDrop wide = MakeDrop<wchar_t>({L"C:\\写真\\表示.jpg", L"C:\\caf\u00e9.jpg", L"C:\\a\u00a5b.jpg", L"C:\\\ud55c\uae00.jpg",
-                                      L"D:\\ｶﾅ.bmp", L"C:\\emoji\U0001F600.jpg", L"\\\\server\\share\\x.jpg"});
+  OwnedDrop wide =
+      MakeDrop<wchar_t>({L"C:\\写真\\表示.jpg", L"C:\\caf\u00e9.jpg", L"C:\\a\u00a5b.jpg", L"C:\\\ud55c\uae00.jpg",
+                         L"D:\\ｶﾅ.bmp", L"C:\\emoji\U0001F600.jpg", L"\\\\server\\share\\x.jpg"});
   CHECK((DroppedFiles(wide.Get()) == Paths{"C:\\写真\\表示.jpg", std::nullopt, std::nullopt, std::nullopt, "D:\\ｶﾅ.bmp",
                                            std::nullopt, "\\\\server\\share\\x.jpg"}));
   OwnedDrop ansi = MakeDrop<char>({"C:\\写真\\表示.jpg", "x.pvl"});
@@ -327,11 +328,11 @@ void DroppedPaths() {
 void EntriesOfNamesTheCodePageCannotSpell() {
   std::string folder = Folder() + "\\名前";
   CreateDirectoryA(folder.c_str(), nullptr);
-  const std::vector<std::wstring> names = {L"caf\u00e9.jpg", L"a\u00a5b.jpg", L"\ud55c\uae00.jpg", L"emoji\U0001F600.jpg",
-                                           L"plain.jpg", L"表示.jpg"};
+  const std::vector<std::wstring> names = {L"caf\u00e9.jpg",       L"a\u00a5b.jpg", L"\ud55c\uae00.jpg",
+                                           L"emoji\U0001F600.jpg", L"plain.jpg",    L"表示.jpg"};
   for (std::size_t i = 0; i < names.size(); ++i) {
-    HANDLE file = CreateFileW((WideOf(folder) + L"\\" + names[i]).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              0, nullptr);
+    HANDLE file =
+        CreateFileW((WideOf(folder) + L"\\" + names[i]).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, &i, sizeof i, &written, nullptr);
     CloseHandle(file);
@@ -350,7 +351,8 @@ void EntriesOfNamesTheCodePageCannotSpell() {
   CHECK(EntryPath(WideOf(folder) + L"\\plain.jpg") == folder + "\\plain.jpg");
   CHECK(!EntryPath(WideOf(folder) + L"\\no such caf\u00e9.jpg"));
   std::vector<std::size_t> listed;
-  ForEachEntry(folder + "\\*.*", [&](const FolderEntry& found) { listed.push_back(contentOf(folder + "\\" + found.name)); });
+  ForEachEntry(folder + "\\*.*",
+               [&](const FolderEntry& found) { listed.push_back(contentOf(folder + "\\" + found.name)); });
   std::sort(listed.begin(), listed.end());
   CHECK((listed == std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
   for (const auto& name : names) DeleteFileW((WideOf(folder) + L"\\" + name).c_str());
