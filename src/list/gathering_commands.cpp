@@ -101,28 +101,29 @@ void TForm1::FormDropFiles(const std::vector<std::optional<std::string>>& files)
     added = added || appended;
     if (!first) first = std::move(entry);
   };
-  std::optional<GrowingList> growing(std::in_place, ListBox1);  // redrawn once, before the display
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (listOpened && i == listIndex) continue;
-    switch (kinds[i]) {
-      case DroppedKind::NoEntry: MessageBeep(MB_OK); break;
-      case DroppedKind::Folder:
-        CurrentFolder = AsScannedFolder(*files[i]);
-        gathered(ScanFolder(ListBox1, CurrentFolder), true);
-        break;
-      case DroppedKind::Archive: gathered(AddArchivePictures(ListBox1, *files[i]), true); break;
-      case DroppedKind::Picture:
-        if (int found = ListBox1.Find(*files[i]); found >= 0) {
-          gathered(ListedEntry{found, ListBox1.At(found)}, false);
-        } else {
-          gathered(ListedEntry{ListBox1.Append(*files[i]), *files[i]}, true);
-        }
-        break;
-      case DroppedKind::List:
-      case DroppedKind::Other: refused = true; break;
+  {
+    GrowingList growing(ListBox1);  // redrawn once, before the display
+    for (std::size_t i = 0; i < files.size(); ++i) {
+      if (listOpened && i == listIndex) continue;
+      switch (kinds[i]) {
+        case DroppedKind::NoEntry: MessageBeep(MB_OK); break;
+        case DroppedKind::Folder:
+          CurrentFolder = AsScannedFolder(*files[i]);
+          gathered(ScanFolder(ListBox1, CurrentFolder), true);
+          break;
+        case DroppedKind::Archive: gathered(AddArchivePictures(ListBox1, *files[i]), true); break;
+        case DroppedKind::Picture:
+          if (int found = ListBox1.Find(*files[i]); found >= 0) {
+            gathered(ListedEntry{found, ListBox1.At(found)}, false);
+          } else {
+            gathered(ListedEntry{ListBox1.Append(*files[i]), *files[i]}, true);
+          }
+          break;
+        case DroppedKind::List:
+        case DroppedKind::Other: refused = true; break;
+      }
     }
   }
-  growing.reset();
   if (refused) MessageBeep(MB_OK);
 
   // Shown once, after the whole drop.

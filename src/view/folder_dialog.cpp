@@ -105,7 +105,9 @@ class FolderChooser {
     wchar_t current[MAX_PATH] = L"";
     GetCurrentDirectoryW(MAX_PATH, current);
     // A current folder no entry can name opens the chooser at its drive.
-    Open(EntryPath(current).value_or(EntryPath(std::wstring(current).substr(0, 3)).value_or("")));
+    auto folder = EntryPath(current);
+    if (!folder) folder = EntryPath(std::wstring_view(current).substr(0, 3));
+    Open(folder.value_or(""));
   }
 
   void OnCommand(WORD id, WORD code) {

@@ -29,6 +29,9 @@ std::optional<std::string> ExactInCodePage(std::wstring_view text) {
 
 std::optional<std::string> EntryPath(std::wstring_view path) {
   return EntryPathOf(path, ExactInCodePage, [](std::wstring_view of) -> std::optional<std::wstring> {
+    // The listing takes these as wildcards, which would hand out the short
+    // name of another file; no real name holds them.
+    if (of.find_first_of(L"*?<>\"") != std::wstring_view::npos) return std::nullopt;
     WIN32_FIND_DATAW found;
     OwnedFind listing(FindFirstFileW(std::wstring(of).c_str(), &found));
     if (!listing || !found.cAlternateFileName[0]) return std::nullopt;

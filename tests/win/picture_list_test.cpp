@@ -350,6 +350,8 @@ void EntriesOfNamesTheCodePageCannotSpell() {
   CHECK(EntryPath(WideOf(folder) + L"\\表示.jpg") == folder + "\\表示.jpg");
   CHECK(EntryPath(WideOf(folder) + L"\\plain.jpg") == folder + "\\plain.jpg");
   CHECK(!EntryPath(WideOf(folder) + L"\\no such caf\u00e9.jpg"));
+  // A wildcard names no file, though the listing would match café.jpg.
+  CHECK(!EntryPath(WideOf(folder) + L"\\?af\u00e9.jpg"));
   std::vector<std::size_t> listed;
   ForEachEntry(folder + "\\*.*",
                [&](const FolderEntry& found) { listed.push_back(contentOf(folder + "\\" + found.name)); });
