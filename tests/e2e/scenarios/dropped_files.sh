@@ -36,6 +36,18 @@ dropped() {
   drive drop "$@"
   check "$what: beeps" "$expected" "$(beeps)"
 }
+# dropped_and_shown WHAT BEEPS CAPTION PATH...: the same for a drop that
+# scans a folder or lists an archive. The driver returns once the program
+# handles messages again, which the scan does while it runs, so the drop's
+# end (its picture shown, CAPTION) is waited for before the beeps count.
+dropped_and_shown() {
+  local what=$1 expected=$2 caption=$3
+  shift 3
+  calls_from_now
+  drive drop "$@"
+  check_eventually "$what: its first picture shown" "$caption" shown
+  check "$what: beeps" "$expected" "$(beeps)"
+}
 
 start
 dropped "a picture" 0 "$P\\a.jpg"
@@ -71,15 +83,13 @@ drive folder-accept "$P"
 wait_until "Open Folder's scan" test "$(drive selected)" = 0
 opened=$(drive entries)
 drive keys ctrl+c
-dropped "the folder" 0 "$P\\sub" "$P"
+dropped_and_shown "the folder" 0 "[新規]$P\\sub\\c.JPG (200x123) (1/$(($(wc -l <<<"$opened") + 1)))" "$P\\sub" "$P"
 check "appends what Open Folder appends" "$P\\sub\\c.JPG
 $opened" "$(drive entries)"
-check "its first entry shown" "[新規]$P\\sub\\c.JPG (200x123) (1/$(($(wc -l <<<"$opened") + 1)))" "$(shown)"
 
 count=$(drive entries | wc -l)
-dropped "an archive" 0 "$P\\box.lzh"
+dropped_and_shown "an archive" 0 "[新規]$P\\box.lzh\\m1.jpg (200x123) ($((count + 1))/$((count + 1)))" "$P\\box.lzh"
 check "appends its pictures" "$P\\box.lzh\\m1.jpg" "$(drive entries | tail -n +$((count + 1)))"
-check "and shows the first" "[新規]$P\\box.lzh\\m1.jpg (200x123) ($((count + 1))/$((count + 1)))" "$(shown)"
 
 # A list file replaces the list as Open list does; the other items of its
 # drop are gathered into the list it opened.
@@ -89,12 +99,11 @@ check "replaces the list" "$P\\b.bmp
 $P\\a.jpg" "$(drive entries)"
 check "and shows its first entry" "[旅行]$P\\b.bmp (640x480) (1/2)" "$(shown)"
 printf '%s\r\n' "$P\\a.jpg" | iconv -f UTF-8 -t CP932 > "$WORK/mixed.pvl"
-dropped "a picture, a list, a second list and a folder" 1 \
+dropped_and_shown "a picture, a list, a second list and a folder" 1 "[mixed]$P\\d.jpeg (200x123) (2/3)" \
   "$P\\d.jpeg" "$(winpath "$WORK/mixed.pvl")" "$(winpath "$WORK/旅行.pvl")" "$P\\sub"
 check "open the first list and gather the rest into it" "$P\\a.jpg
 $P\\d.jpeg
 $P\\sub\\c.JPG" "$(drive entries)"
-check "showing the first added" "[mixed]$P\\d.jpeg (200x123) (2/3)" "$(shown)"
 
 drive keys ctrl+o
 dropped "a drop while a dialog is open" 0 "$P\\b.bmp"
