@@ -7,10 +7,29 @@
 
 #include "app/app_error.h"
 #include "app/path_rules.h"
+#include "win/code_page.h"
 #include "win/com_reference.h"
 #include "win/handles.h"
 
+// The program's own folders are asked for as wide text and spelled as any
+// entry is: a folder name the code page cannot spell (the user's name, a
+// download folder) becomes its short name, never a best-fit name of no
+// folder, so the archive library beside the program, the data folder and
+// the temporary folder are found where they are.
+
 std::string ExecutablePath() {
+  std::vector<wchar_t> wide(MAX_PATH);
+  for (;;) {
+    DWORD length = GetModuleFileNameW(nullptr, wide.data(), static_cast<DWORD>(wide.size()));
+    if (length == 0) break;
+    if (length < wide.size()) {
+      if (auto path = EntryPath(std::wstring_view(wide.data(), length))) return *path;
+      break;
+    }
+    wide.resize(wide.size() * 2);
+  }
+  // No short name to give (a volume that keeps none): the platform's own
+  // spelling is the best left.
   std::vector<char> buffer(MAX_PATH);
   for (;;) {
     DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
@@ -24,18 +43,19 @@ std::string SpecialFolderPath(SpecialFolder folder) {
            : folder == SpecialFolder::SendTo ? CSIDL_SENDTO
                                              : CSIDL_APPDATA;
   CoTaskMemory<LPITEMIDLIST> items;
-  char path[MAX_PATH] = "";
-  if (SUCCEEDED(SHGetSpecialFolderLocation(GetDesktopWindow(), id, items.Out())) && items.Get() &&
-      !SHGetPathFromIDListA(items.Get(), path)) {
-    path[0] = '\0';
+  wchar_t path[MAX_PATH] = L"";
+  if (FAILED(SHGetSpecialFolderLocation(GetDesktopWindow(), id, items.Out())) || !items.Get() ||
+      !SHGetPathFromIDListW(items.Get(), path) || path[0] == L'\0') {
+    return {};
   }
-  return path;
+  return EntryPath(path).value_or("");
 }
 
 std::string TempPath() {
-  char path[MAX_PATH + 1] = "";
-  DWORD length = GetTempPathA(sizeof path, path);
-  return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
+  wchar_t path[MAX_PATH + 1] = L"";
+  DWORD length = GetTempPathW(MAX_PATH + 1, path);
+  if (length == 0 || length > MAX_PATH) return {};
+  return EntryPath(std::wstring_view(path, length)).value_or("");
 }
 
 std::string WindowsFolder() {

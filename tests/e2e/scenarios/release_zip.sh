@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # What a user downloads: the release zip, unpacked into a fresh folder, runs
 # on its own and lists an archive's pictures through the UNLHA32.dll beside
-# it; its program and library carry no symbols.
+# it, also from a folder whose name the code page cannot spell (the program
+# finds itself by the short name, not by a best-fit name of no folder); its
+# program and library carry no symbols.
 source "$(dirname "$0")/../lib.sh"
 
 bash "$TIRVANE_SOURCE/scripts/dist.sh" "$WORK/dist" >/dev/null
 zip=$WORK/dist/Tirvane-1.7.0.1-$TIRVANE_TARGET.zip
-unpacked=$WORK/ダウンロード
+unpacked=$WORK/Zoëのダウンロード
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$unpacked"
 for file in Tirvane.exe UNLHA32.dll; do
   symbols=$(LC_ALL=C "$TIRVANE_TARGET-w64-mingw32-nm" "$unpacked/Tirvane/$file" 2>&1 || true)
