@@ -450,13 +450,21 @@ int Run(const std::vector<std::wstring>& args) {
   }
   if (verb == L"run-exact") {
     // Starts a program with exactly this command line and waits for its end.
-    std::wstring line = arg(1);
+    // A loaded machine's Wine now and then fails a start before the program
+    // runs at all (as it does the driver's own, see lib.sh): such a start did
+    // nothing, and is tried once more.
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-      return Fail("cannot start");
+    bool started = false;
+    for (int attempt = 1; attempt <= 2 && !started; ++attempt) {
+      std::wstring line = arg(1);
+      started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+      if (!started) {
+        std::fprintf(stderr, "tvdriver run-exact: start %d failed with error %lu\n", attempt, GetLastError());
+      }
     }
+    if (!started) return Fail("cannot start");
     bool ended = WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
