@@ -128,12 +128,24 @@ run_probe() {
 
 # start [EXE] ARGUMENTS...: starts the program in the work folder and waits
 # for its window and for what it does on being shown.
+# As with the driver (see drive), a loaded machine's Wine now and then ends
+# the program with status 1 before it runs: a program that ended so without
+# showing its window is started once more.
 start() {
-  local exe=$EXE
+  local exe=$EXE ended=$WORK/.program-ended attempt status
   if [ $# -gt 0 ] && [[ $1 == *.exe ]]; then exe=$1; shift; fi
   keep_wine
-  (cd "$WORK" && WINEDEBUG=${PROGRAM_WINEDEBUG:-$WINEDEBUG} exec wine "$exe" "$@" >>"$WORK/wine.log" 2>&1 &)
-  drive wait
+  for attempt in 1 2; do
+    rm -f "$ended"
+    status=0
+    (cd "$WORK" && { WINEDEBUG=${PROGRAM_WINEDEBUG:-$WINEDEBUG} wine "$exe" "$@" || status=$?; echo "$status" >"$ended"; } \
+      >>"$WORK/wine.log" 2>&1 </dev/null &)
+    drive wait && return 0
+    status=$(cat "$ended" 2>/dev/null || echo "none: still running")
+    [ "$status" = 1 ] && [ $attempt -eq 1 ] || break
+    echo "start: Wine ended the program with status 1 before it showed its window; starting it again" >&2
+  done
+  fail "the program showed no window (its exit status: $status)"
 }
 
 # trace_calls FUNCTION...: the programs started from now on have each call
